@@ -1,0 +1,92 @@
+#include "app/face_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "app/player_window.h"
+
+namespace rq {
+
+FaceWindow::FaceWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+    auto* bar = new QScrollBar(Qt::Vertical, this);
+    bar->setGeometry(-40, 0, 20, 40);  // outside the visible strip
+    bar->setRange(0, 2);
+    bar->setValue(1);
+    scroll_bar_ = bar;
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (player_) player_->timer_tick();
+    });
+}
+
+Size FaceWindow::desktop_size() const {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {0, 0};
+    QSize s = screen->geometry().size();
+    return {s.width(), s.height()};
+}
+
+void FaceWindow::set_icon() {
+    setWindowIcon(QIcon(":/rq810z/icon.png"));
+}
+
+void FaceWindow::accept_drops() {
+    setAcceptDrops(true);
+}
+
+void FaceWindow::place(const WindowPlacement& p) {
+    bool topmost = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (p.z == ZOrder::TopMost && !topmost) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (p.z == ZOrder::NotTopMost && topmost) setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    setGeometry(p.x, p.y, p.w, p.h);
+    if (p.show) show();
+    if (p.z == ZOrder::Top || p.z == ZOrder::TopMost) raise();
+    if (p.z == ZOrder::Bottom) lower();
+    if (p.activate) activateWindow();
+}
+
+void FaceWindow::set_title(const std::string& title) {
+    setWindowTitle(QString::fromStdString(title));
+}
+
+bool FaceWindow::start_timer(int period_ms) {
+    timer_.start(period_ms);
+    return timer_.isActive();
+}
+
+void FaceWindow::kill_timer() {
+    timer_.stop();
+}
+
+void FaceWindow::end_dialog(int result) {
+    result_ = result;
+    hide();
+    emit ended(result);
+}
+
+void FaceWindow::focus_scroll_bar() {
+    scroll_bar_->setFocus(Qt::OtherFocusReason);
+}
+
+void FaceWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter and Escape never end the player; keys are polled, not handled here.
+    event->accept();
+}
+
+void FaceWindow::closeEvent(QCloseEvent* event) {
+    // The window manager's close does not end the player either.
+    if (result_ < 0) event->ignore();
+}
+
+void FaceWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+}
+
+}  // namespace rq

@@ -1,0 +1,47 @@
+#pragma once
+// The borderless strip that shows the face. It is the player's window
+// host: placement, title, timer and the end of the run.
+
+#include <QTimer>
+#include <QWidget>
+
+#include "app/window_host.h"
+
+namespace rq {
+
+class PlayerWindow;
+
+class FaceWindow : public QWidget, public WindowHost {
+    Q_OBJECT
+  public:
+    FaceWindow();
+    void attach(PlayerWindow* player) { player_ = player; }
+    // The run's result once end_dialog was called, else -1.
+    int result() const { return result_; }
+
+    Size desktop_size() const override;
+    void set_icon() override;
+    void accept_drops() override;
+    void place(const WindowPlacement& p) override;
+    void set_title(const std::string& title) override;
+    bool start_timer(int period_ms) override;
+    void kill_timer() override;
+    void end_dialog(int result) override;
+    void focus_scroll_bar() override;
+
+  signals:
+    void ended(int result);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    PlayerWindow* player_ = nullptr;
+    QTimer timer_;
+    QWidget* scroll_bar_ = nullptr;  // holds the keyboard focus, out of sight
+    int result_ = -1;
+};
+
+}  // namespace rq

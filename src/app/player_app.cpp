@@ -1,0 +1,86 @@
+#include "app/player_app.h"
+
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QPalette>
+#include <QSocketNotifier>
+#include <clocale>
+#include <cstdlib>
+
+#include "app/face_window.h"
+#include "app/player_window.h"
+#include "platform/engine_factory.h"
+#include "platform/key_filter.h"
+#include "platform/path_util.h"
+
+namespace rq {
+
+int PlayerApp::run(int argc, char** argv) {
+    // SIGTERM, SIGINT and SIGHUP arrive as readable events on a descriptor,
+    // blocked before any thread starts so that every thread inherits it.
+    sigset_t quit_signals;
+    sigemptyset(&quit_signals);
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        sigaddset(&quit_signals, sig);
+    pthread_sigmask(SIG_BLOCK, &quit_signals, nullptr);
+    int signal_fd = signalfd(-1, &quit_signals, SFD_CLOEXEC | SFD_NONBLOCK);
+
+    QApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    // QApplication resets the locale; libmpv needs "C" numbers.
+    std::setlocale(LC_NUMERIC, "C");
+
+    QPalette palette = app.palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    app.setPalette(palette);
+
+    KeyState keys;
+    KeyFilter key_filter(keys);
+    app.installEventFilter(&key_filter);
+
+    std::unique_ptr<PlaybackEngine> engine = make_engine(nullptr);
+    const char* log = std::getenv("RQ810Z_MCI_LOG");
+    MciChannel mci(*engine, log ? log : "");
+    WaveOutVolume volume(engine.get(), WaveOutVolume::default_store_path());
+
+    std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    std::string program = executable_folder(argc > 0 ? argv[0] : "") + "rq810z";
+
+    FaceWindow face;
+    int result = 0;
+    {
+        PlayerWindow player({mci, face, volume, keys, program, std::move(args)});
+        face.attach(&player);
+
+        std::unique_ptr<QSocketNotifier> notifier;
+        if (signal_fd >= 0) {
+            notifier = std::make_unique<QSocketNotifier>(signal_fd, QSocketNotifier::Read);
+            QObject::connect(notifier.get(), &QSocketNotifier::activated, [&] {
+                signalfd_siginfo info;
+                while (read(signal_fd, &info, sizeof info) > 0) {
+                }
+                player.shutdown();
+            });
+        }
+        // A logout ends the session's applications: save on the way out.
+        QObject::connect(&app, &QGuiApplication::commitDataRequest,
+                         [&](QSessionManager&) { player.shutdown(); });
+        QObject::connect(&face, &FaceWindow::ended, &app, [&](int r) { app.exit(r); });
+
+        if (player.on_create() != 0) return 1;
+        player.init_dialog();
+        result = app.exec();
+        if (!player.has_shut_down()) player.shutdown();
+        player.on_destroy();
+        face.attach(nullptr);
+        notifier.reset();
+    }
+    if (signal_fd >= 0) close(signal_fd);
+    return result == 1 ? 0 : result;
+}
+
+}  // namespace rq

@@ -1,0 +1,50 @@
+// Loading and saving "RQ01.CFG" for the main window.
+
+#include "app/player_window.h"
+#include "platform/path_util.h"
+
+namespace rq {
+
+namespace {
+// A settings file or template larger than this is garbage; what fits is read.
+constexpr size_t kSettingsReadLimit = 1 << 20;
+}  // namespace
+
+void PlayerWindow::clear_key_states() {
+    auto held = [this](int k) { return (keys.query(k) & KeyState::kHeld) != 0; };
+    if (held(vk::kReturn)) (void)keys.query(vk::kMenu);
+    (void)keys.query(vk::letter('N'));
+    bool m_held = held(vk::letter('M'));
+    for (int k : {vk::kDown, vk::kRight, vk::kLeft, vk::kUp, vk::kSpace})
+        (void)keys.query(k);
+    for (char c : {'X', 'Z', 'S', 'A', 'C', 'B', 'V'})
+        (void)keys.query(vk::letter(c));
+    if (!held(vk::letter('F'))) (void)keys.query(vk::letter('G'));
+    for (int k : {vk::kOemComma, vk::kOemPeriod, vk::kOem2, vk::kOem102})
+        (void)keys.query(k);
+    if (!m_held) {
+        (void)keys.query(vk::kOem6);
+        (void)keys.query(vk::kOem4);
+    }
+}
+
+void PlayerWindow::load_settings() {
+    clear_key_states();
+    std::string text;
+    if (!read_file(settings_path(), text, kSettingsReadLimit) && text.empty()) return;
+    std::string last_list = stores.last_list_file.text();
+    parse_settings(text, settings, last_list, host.desktop_size());
+    stores.last_list_file.set_text(std::move(last_list));
+}
+
+void PlayerWindow::save_settings() {
+    clear_key_states();
+    std::string tmpl;
+    // Without the template there is nothing to fill in; the file stays as it is.
+    if (!read_file(template_path(), tmpl, kSettingsReadLimit)) return;
+    std::string out = render_settings(tmpl, settings, stores.last_list_file.text());
+    if (out.empty()) return;
+    write_file_atomic(settings_path(), out);
+}
+
+}  // namespace rq

@@ -1,0 +1,18 @@
+#pragma once
+// Mouse state that the face and the tick read.
+
+namespace rq {
+
+struct InputState {
+    int mouse_held = 0;    // 1 while the left button is down on the face
+    int seek_drag = 0;     // 0 none, 1 dragging, 2 ended at a track end
+    int seek_knob = 0;     // pixels, 0..206
+    int volume_drag = 0;   // 0 none, 1 dragging, 2 ended at a track end
+    int volume_knob = 0;   // 0..58
+    int keypad_key = -1;   // last keypad key code
+    int keypad_press = 0;  // 1 pressed, 2 released, 3 pressed with the right button
+};
+
+inline constexpr int seek_bar_length = 206;
+
+}  // namespace rq

@@ -1,0 +1,5 @@
+#include "app/player_app.h"
+
+int main(int argc, char** argv) {
+    return rq::PlayerApp().run(argc, argv);
+}

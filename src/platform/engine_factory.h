@@ -1,0 +1,15 @@
+#pragma once
+// Chooses the playback engine: RQ810Z_ENGINE=sim|mpv (default mpv),
+// RQ810Z_AUDIO=null for no sound device.
+
+#include <memory>
+
+#include "platform/playback_engine.h"
+
+namespace rq {
+
+class FrameSink;
+
+std::unique_ptr<PlaybackEngine> make_engine(FrameSink* sink);
+
+}  // namespace rq

@@ -1,0 +1,91 @@
+#include "platform/list_store.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace rq {
+
+namespace {
+const std::string kNoRow;
+
+unsigned char fold(char c) {
+    return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
+}
+}  // namespace
+
+bool ListStore::less_nocase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return fold(x) < fold(y); });
+}
+
+const std::string& ListStore::text(int i) const {
+    if (i < 0 || i >= count()) return kNoRow;
+    return rows_[static_cast<size_t>(i)].text;
+}
+
+int ListStore::insert_at(int i, std::string text) {
+    if (i < 0 || i > count()) i = count();
+    rows_.insert(rows_.begin() + i, Row{std::move(text), false});
+    changed(i);
+    return i;
+}
+
+int ListStore::add_sorted(std::string text) {
+    auto at =
+        std::upper_bound(rows_.begin(), rows_.end(), text,
+                         [](const std::string& t, const Row& r) { return less_nocase(t, r.text); });
+    int i = static_cast<int>(at - rows_.begin());
+    rows_.insert(at, Row{std::move(text), false});
+    changed(i);
+    return i;
+}
+
+bool ListStore::delete_at(int i) {
+    if (i < 0 || i >= count()) return false;
+    rows_.erase(rows_.begin() + i);
+    changed(i);
+    return true;
+}
+
+void ListStore::clear() {
+    rows_.clear();
+    changed(-1);
+}
+
+void ListStore::assign(std::vector<std::string> rows) {
+    rows_.clear();
+    rows_.reserve(rows.size());
+    for (auto& r : rows)
+        rows_.push_back(Row{std::move(r), false});
+    changed(-1);
+}
+
+bool ListStore::selected(int i) const {
+    return i >= 0 && i < count() && rows_[static_cast<size_t>(i)].selected;
+}
+
+void ListStore::set_selected(int i, bool on) {
+    if (i < 0 || i >= count()) return;
+    rows_[static_cast<size_t>(i)].selected = on;
+    changed(i);
+}
+
+int ListStore::selected_count() const {
+    return static_cast<int>(
+        std::count_if(rows_.begin(), rows_.end(), [](const Row& r) { return r.selected; }));
+}
+
+int ListStore::first_selected() const {
+    for (int i = 0; i < count(); ++i)
+        if (rows_[static_cast<size_t>(i)].selected) return i;
+    return -1;
+}
+
+void TextStore::set_text(std::string text) {
+    if (lowercase_)
+        for (char& c : text)
+            c = static_cast<char>(fold(c));
+    text_ = std::move(text);
+}
+
+}  // namespace rq

@@ -1,0 +1,254 @@
+#include "platform/mci_channel.h"
+
+#include <unistd.h>
+
+#include <array>
+#include <cstring>
+#include <string>
+
+namespace rq {
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kUnrecognized = 261;  // not a command of the vocabulary
+constexpr int kNotOpen = 263;       // no device under the alias
+constexpr int kCannotOpen = 275;    // the file cannot be played
+constexpr int kInUse = 289;         // the alias is taken already
+
+bool starts_with(std::string_view s, std::string_view p) {
+    return s.substr(0, p.size()) == p;
+}
+
+// Strict integer for command arguments: optional sign, digits, nothing else.
+std::optional<long> parse_arg(std::string_view s) {
+    if (s.empty()) return std::nullopt;
+    size_t i = (s[0] == '-' || s[0] == '+') ? 1 : 0;
+    if (i == s.size()) return std::nullopt;
+    long v = 0;
+    for (; i < s.size(); ++i) {
+        if (s[i] < '0' || s[i] > '9') return std::nullopt;
+        if (v > 100000000000L) return std::nullopt;
+        v = v * 10 + (s[i] - '0');
+    }
+    return s[0] == '-' ? -v : v;
+}
+
+// Splits "a b c d" into exactly n integers.
+template <size_t N>
+std::optional<std::array<long, N>> parse_args(std::string_view s) {
+    std::array<long, N> out{};
+    for (size_t k = 0; k < N; ++k) {
+        size_t blank = s.find(' ');
+        std::string_view tok = k + 1 < N ? s.substr(0, blank) : s;
+        if (k + 1 < N && blank == std::string_view::npos) return std::nullopt;
+        auto v = parse_arg(tok);
+        if (!v) return std::nullopt;
+        out[k] = *v;
+        if (k + 1 < N) s.remove_prefix(blank + 1);
+    }
+    return out;
+}
+
+const char* mode_word(EngineMode m) {
+    switch (m) {
+        case EngineMode::Playing:
+            return "playing";
+        case EngineMode::Paused:
+            return "paused";
+        case EngineMode::Stopped:
+            return "stopped";
+    }
+    return "stopped";
+}
+
+}  // namespace
+
+long parse_decimal(std::string_view text) {
+    size_t i = 0;
+    bool neg = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) neg = text[i++] == '-';
+    long v = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (v > 100000000000L) break;
+        v = v * 10 + (text[i] - '0');
+    }
+    return neg ? -v : v;
+}
+
+MciChannel::MciChannel(PlaybackEngine& engine, std::string log_path) : engine_(engine) {
+    if (!log_path.empty()) log_ = std::fopen(log_path.c_str(), "a");
+}
+
+MciChannel::~MciChannel() {
+    if (log_) std::fclose(log_);
+}
+
+std::string MciChannel::query(std::string_view command) {
+    char buf[256] = {};
+    send(command, buf, sizeof buf);
+    return std::string(buf);
+}
+
+int MciChannel::send(std::string_view command, char* reply, size_t reply_size) {
+    std::string answer;
+    bool has_answer = false;
+    int rc = dispatch(command, answer, has_answer);
+    if (rc == kOk && has_answer && reply && reply_size > 0) {
+        size_t n = std::min(answer.size(), reply_size - 1);
+        std::memcpy(reply, answer.data(), n);
+        reply[n] = '\0';
+    }
+    log(command, rc, has_answer ? std::string_view(answer) : std::string_view());
+    return rc;
+}
+
+int MciChannel::dispatch(std::string_view cmd, std::string& answer, bool& has_answer) {
+    constexpr std::string_view kOpen = "open \"";
+    constexpr std::string_view kOpenTail = "\" type mpegvideo alias movie";
+    if (starts_with(cmd, kOpen)) {
+        if (cmd.size() < kOpen.size() + kOpenTail.size() ||
+            cmd.substr(cmd.size() - kOpenTail.size()) != kOpenTail)
+            return kUnrecognized;
+        std::string name(cmd.substr(kOpen.size(), cmd.size() - kOpen.size() - kOpenTail.size()));
+        if (engine_.is_open()) return kInUse;
+        // The device resolves a bare name against the current directory.
+        if (name.empty() || name.front() != '/') {
+            char cwd[4096];
+            if (!getcwd(cwd, sizeof cwd)) return kCannotOpen;
+            std::string dir = cwd;
+            if (dir.back() != '/') dir += '/';
+            name = dir + name;
+        }
+        if (!engine_.open(name)) return kCannotOpen;
+        unit_ = TimeUnit::Milliseconds;
+        destination_.reset();
+        return kOk;
+    }
+
+    constexpr std::string_view kPrefix = "movie";
+    // Every other command names the alias as its second word.
+    size_t blank = cmd.find(' ');
+    if (blank == std::string_view::npos) return kUnrecognized;
+    std::string_view verb = cmd.substr(0, blank);
+    std::string_view rest = cmd.substr(blank + 1);
+    if (!starts_with(rest, kPrefix)) return kUnrecognized;
+    rest.remove_prefix(kPrefix.size());
+    bool bare = rest.empty();
+    if (!bare) {
+        if (rest.front() != ' ') return kUnrecognized;
+        rest.remove_prefix(1);
+    }
+
+    auto need_open = [&]() { return engine_.is_open(); };
+
+    if (verb == "close" && bare) {
+        if (!need_open()) return kNotOpen;
+        engine_.close();
+        destination_.reset();
+        return kOk;
+    }
+    if (verb == "stop" && bare) {
+        if (!need_open()) return kNotOpen;
+        engine_.stop();
+        return kOk;
+    }
+    if (verb == "pause" && bare) {
+        if (!need_open()) return kNotOpen;
+        engine_.pause();
+        return kOk;
+    }
+    if (verb == "play") {
+        if (!bare && !starts_with(rest, "from ")) return kUnrecognized;
+        std::optional<long> from;
+        if (!bare) {
+            from = parse_arg(rest.substr(5));
+            if (!from) return kUnrecognized;
+        }
+        if (!need_open()) return kNotOpen;
+        if (from) engine_.seek(*from < 0 ? 0 : *from, unit_);
+        engine_.play();
+        return kOk;
+    }
+    if (verb == "seek") {
+        if (!starts_with(rest, "to ")) return kUnrecognized;
+        auto to = parse_arg(rest.substr(3));
+        if (!to) return kUnrecognized;
+        if (!need_open()) return kNotOpen;
+        engine_.seek(*to < 0 ? 0 : *to, unit_);
+        return kOk;
+    }
+    if (verb == "status") {
+        if (rest != "position" && rest != "length" && rest != "mode" && rest != "time format")
+            return kUnrecognized;
+        if (!need_open()) return kNotOpen;
+        has_answer = true;
+        if (rest == "position")
+            answer = std::to_string(engine_.position(unit_));
+        else if (rest == "length")
+            answer = std::to_string(engine_.length(unit_));
+        else if (rest == "mode")
+            answer = mode_word(engine_.mode());
+        else
+            answer = unit_ == TimeUnit::Milliseconds ? "milliseconds" : "frames";
+        return kOk;
+    }
+    if (verb == "set") {
+        if (rest != "time format frames" && rest != "time format milliseconds")
+            return kUnrecognized;
+        if (!need_open()) return kNotOpen;
+        unit_ = rest == "time format frames" ? TimeUnit::Frames : TimeUnit::Milliseconds;
+        return kOk;
+    }
+    if (verb == "window") {
+        if (!starts_with(rest, "handle ")) return kUnrecognized;
+        std::string_view target = rest.substr(7);
+        int handle = kDefaultTarget;
+        bool minimized = false;
+        if (target == "default") {
+        } else if (target == "default state minimized") {
+            minimized = true;
+        } else {
+            auto h = parse_arg(target);
+            if (!h) return kUnrecognized;
+            handle = static_cast<int>(*h);
+        }
+        if (!need_open()) return kNotOpen;
+        engine_.set_target(handle, minimized);
+        return kOk;
+    }
+    if (verb == "where") {
+        if (rest != "destination") return kUnrecognized;
+        if (!need_open()) return kNotOpen;
+        has_answer = true;
+        std::optional<Rect> r = destination_;
+        if (!r) r = engine_.native_size();
+        if (r)
+            answer = std::to_string(r->x) + " " + std::to_string(r->y) + " " +
+                     std::to_string(r->w) + " " + std::to_string(r->h);
+        return kOk;
+    }
+    if (verb == "put") {
+        if (!starts_with(rest, "destination at ")) return kUnrecognized;
+        auto v = parse_args<4>(rest.substr(15));
+        if (!v) return kUnrecognized;
+        if (!need_open()) return kNotOpen;
+        Rect r{static_cast<int>((*v)[0]), static_cast<int>((*v)[1]), static_cast<int>((*v)[2]),
+               static_cast<int>((*v)[3])};
+        // A file without a picture has no destination to move.
+        if (!engine_.native_size()) return kOk;
+        destination_ = r;
+        engine_.set_destination(r);
+        return kOk;
+    }
+    return kUnrecognized;
+}
+
+void MciChannel::log(std::string_view command, int rc, std::string_view reply) {
+    if (!log_) return;
+    std::fprintf(log_, "%.*s\t%d\t%.*s\n", static_cast<int>(command.size()), command.data(), rc,
+                 static_cast<int>(reply.size()), reply.data());
+    std::fflush(log_);
+}
+
+}  // namespace rq

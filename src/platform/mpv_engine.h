@@ -1,0 +1,43 @@
+#pragma once
+// Playback on libmpv: software rendering on a thread of its own into the
+// current picture target, asynchronous seeks, positions in milliseconds or
+// frames. The only place that includes libmpv.
+
+#include <memory>
+#include <string>
+
+#include "platform/playback_engine.h"
+
+namespace rq {
+
+class FrameSink;
+
+class MpvEngine : public PlaybackEngine {
+  public:
+    // `sink` may be null (frames are rendered and dropped). `null_audio`
+    // selects no sound device.
+    MpvEngine(FrameSink* sink, bool null_audio);
+    ~MpvEngine() override;
+
+    bool open(const std::string& path) override;
+    void close() override;
+    bool is_open() const override;
+    void play() override;
+    void pause() override;
+    void stop() override;
+    void seek(int64_t pos, TimeUnit unit) override;
+    int64_t position(TimeUnit unit) const override;
+    int64_t length(TimeUnit unit) const override;
+    EngineMode mode() const override;
+    std::optional<Rect> native_size() const override;
+    void set_target(int handle, bool minimized) override;
+    void set_destination(const Rect& dest) override;
+    void set_volume(double left, double right) override;
+
+    struct Impl;
+
+  private:
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace rq

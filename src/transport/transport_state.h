@@ -1,0 +1,59 @@
+#pragma once
+// Requests that input handlers leave for the next main tick, and the state
+// of the transport features built from timed seeks.
+
+#include <array>
+
+namespace rq {
+
+// Codes of `pending_command`, run by the tick's command pass.
+enum class Command : int {
+    None = 0,
+    Open = 1,         // open and start the current entry
+    Play = 2,         // normal speed, resume
+    Pause = 3,        // normal speed, pause
+    Stop = 4,         // close the device
+    Previous = 5,     // previous entry (or restart the file)
+    Next = 6,         // next entry
+    FastReverse = 7,  // speed level -2
+    FastForward = 8,  // speed level +2
+    NormalSpeed = 9,  // back to normal play after a held search button
+    SmallerPicture = 10,
+    LargerPicture = 11,
+    FileRelease = 14,    // armed by FILE; the left-button release runs it
+    ConfigRelease = 15,  // armed by CONFIG
+    FullRelease = 16,    // armed by FULL
+    EndOfFile = 66,      // position reached the length: wait for "stopped"
+};
+
+struct AbPoint {
+    int ms = 0;
+    int frames = 0;
+};
+
+struct TransportState {
+    Command pending_command = Command::None;
+    int speed_step_request = 0;  // +1 / -1 for the next main tick
+    int wheel_step = 0;          // +1 / -1 from wheel and scroll input
+    int toggle_request = 0;      // 1: toggle play/pause on the next main tick
+    int key_lock_ticks = 0;      // main ticks during which key commands are ignored
+    int key_flags = 0;           // search keys held: 1 comma, 2 Right, 4 Left, 8 period
+    int previous_key_flags = 0;
+    int slow_step = 0;                    // 1: one frame step instead of a timed jump
+    int right_search = 0;                 // 1: search started with the right button
+    int dial_mode = 0;                    // 0 none, 1 jog, 2 shuttle
+    std::array<int, 20> button_timers{};  // main ticks a face button stays lit
+    int ab_state = 0;                     // 0..4
+    AbPoint ab_point_a, ab_point_b;
+    int back_restart_ticks = 0;
+    int keypad_number = 0;        // 0..999
+    int keypad_number_ticks = 0;  // keypad_number counts while this is above 1
+    int direct_jump_key = 0;      // 12 back / 13 next: jump to entry keypad_number
+    int selection_pending = 0;
+    int track_display_ticks = 0;
+    int track_display_number = 0;  // 1-based
+    int stop_request = 0;
+    int index_back_ticks = 0;
+};
+
+}  // namespace rq
