@@ -36,8 +36,9 @@ void stop_playback(PlayerWindow& pw) {
 void play_pause_toggle(PlayerWindow& pw) {
     DeviceState& d = pw.device;
     d.paused = !d.paused;
-    // Toggling during search or slow motion always resumes normal play.
-    if (d.speed_index != 0) {
+    // Toggling during search or slow motion always resumes normal play, and
+    // a closed device has nothing to pause: toggling then opens and plays.
+    if (d.speed_index != 0 || d.stopped == 1) {
         d.paused = 0;
         d.speed_index = 0;
     }

@@ -1,1 +1,126 @@
+// The main window's life: start, the orderly end, the destructor's close.
+
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "support/player_fixture.h"
+
+namespace rq {
+namespace {
+
+std::vector<std::string> log_commands(const std::string& path) {
+    std::vector<std::string> out;
+    std::string text = test::read_bytes(path);
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t nl = text.find('\n', pos);
+        std::string line = text.substr(pos, nl - pos);
+        out.push_back(line.substr(0, line.find('\t')));
+        pos = nl == std::string::npos ? text.size() : nl + 1;
+    }
+    return out;
+}
+
+TEST(PlayerWindow, TimerThatCannotRunFailsCreation) {
+    test::Player p;
+    p.host.timer_fails = true;
+    EXPECT_EQ(p.pw->on_create(), -1);
+    test::Player q;
+    EXPECT_EQ(q.pw->on_create(), 0);
+    EXPECT_EQ(q.host.timer_period, 30);
+}
+
+TEST(PlayerWindow, ProgramFolderComesFromTheExecutable) {
+    test::Player p;
+    p.pw->init_dialog();
+    EXPECT_EQ(p.pw->program_folder, p.dir.path());
+    EXPECT_TRUE(std::filesystem::exists(p.dir / "RQ01.CFG"));
+}
+
+TEST(PlayerWindow, FirstTickTitlesTheWindow) {
+    test::Player p;
+    p.pw->on_create();
+    p.pw->init_dialog();
+    p.pw->timer_tick();
+    EXPECT_EQ(p.host.title, " ◎ RQ810Z");
+    EXPECT_EQ(p.pw->tick.tick_done_first, 1);
+}
+
+TEST(PlayerWindow, QuitRequestShutsDownOnTheNextMainTick) {
+    test::Player p;
+    p.pw->on_create();
+    p.pw->init_dialog();
+    p.pw->stores.path_list.insert_at(-1, "/m/a.avi");
+    p.pw->stores.path_list.insert_at(-1, "/m/b.mpg");
+    p.pw->settings.repeat = 0;
+    p.pw->timer_tick();
+    p.pw->tick.quit_requested = 1;
+    for (int i = 0; i < 5 && !p.host.ended; ++i)
+        p.pw->timer_tick();
+    EXPECT_TRUE(p.host.ended);
+    EXPECT_EQ(p.host.end_result, 1);
+    EXPECT_FALSE(p.host.timer_running);
+    EXPECT_EQ(test::read_bytes(p.dir / "RQ01.rql"), "/m/a.avi\r\n/m/b.mpg\r\n");
+    EXPECT_NE(test::read_bytes(p.dir / "RQ01.CFG").find("Repeat=0\r\n"), std::string::npos);
+    EXPECT_EQ(p.pw->device.stopped, 1);
+}
+
+TEST(PlayerWindow, QuitWaitsWhileBusy) {
+    test::Player p;
+    p.pw->on_create();
+    p.pw->init_dialog();
+    p.pw->timer_tick();
+    p.pw->tick.busy = 1;
+    p.pw->tick.quit_requested = 1;
+    for (int i = 0; i < 10; ++i)
+        p.pw->timer_tick();
+    EXPECT_FALSE(p.host.ended);
+    p.pw->tick.busy = 0;
+    for (int i = 0; i < 5; ++i)
+        p.pw->timer_tick();
+    EXPECT_TRUE(p.host.ended);
+}
+
+TEST(PlayerWindow, ShutdownRunsOnceAndTheDestructorClosesTheDevice) {
+    test::Player p;
+    p.engine.add_media(p.dir / "a.avi", {5000, 25, Rect{0, 0, 320, 240}});
+    p.pw->init_dialog();
+    p.ask("open \"" + (p.dir / "a.avi") + "\" type mpegvideo alias movie");
+    p.pw->shutdown();
+    EXPECT_FALSE(p.engine.is_open());
+    p.pw->shutdown();
+    p.pw.reset();
+    std::vector<std::string> cmds = log_commands(p.log_path);
+    ASSERT_GE(cmds.size(), 2u);
+    EXPECT_EQ(std::count(cmds.begin(), cmds.end(), "close movie"), 2);
+    EXPECT_EQ(cmds.back(), "close movie");
+}
+
+TEST(PlayerWindow, EnterLastFolderStopsAtTheFirstMissingPart) {
+    test::Player p;
+    std::filesystem::create_directories(p.dir / "a/b");
+    p.pw->settings.current_folder = p.dir / "a/b/";
+    p.pw->enter_last_folder();
+    EXPECT_EQ(std::filesystem::current_path().string() + "/", p.dir / "a/b/");
+    p.pw->settings.current_folder = p.dir / "a/missing/c/";
+    p.pw->enter_last_folder();
+    EXPECT_EQ(std::filesystem::current_path().string() + "/", p.dir / "a/");
+    // An empty folder changes nothing.
+    p.pw->settings.current_folder.clear();
+    p.pw->enter_last_folder();
+    EXPECT_EQ(std::filesystem::current_path().string() + "/", p.dir / "a/");
+}
+
+TEST(PlayerWindow, SeveralPlayersLiveSideBySide) {
+    test::Player a, b;
+    a.pw->init_dialog();
+    b.pw->init_dialog();
+    a.pw->settings.shuffle = 1;
+    EXPECT_EQ(b.pw->settings.shuffle, 0);
+    EXPECT_NE(a.pw->program_folder, b.pw->program_folder);
+}
+
+}  // namespace
+}  // namespace rq

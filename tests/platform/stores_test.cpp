@@ -1,1 +1,145 @@
+// List stores, text stores, path helpers and the key state.
+
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "platform/key_state.h"
+#include "platform/list_store.h"
+#include "platform/path_util.h"
+#include "platform/sim_engine.h"
+#include "platform/wave_out_volume.h"
+#include "support/temp_dir.h"
+
+namespace rq {
+namespace {
+
+TEST(ListStore, SortedAddIgnoresCaseAndKeepsEqualsInOrder) {
+    ListStore s;
+    for (const char* t : {"/v/b.mpg", "/v/A.avi", "/v/sub/c.MP3", "/V/a.avi", "/v/_x.mpg"})
+        s.add_sorted(t);
+    std::vector<std::string> rows;
+    for (int i = 0; i < s.count(); ++i)
+        rows.push_back(s.text(i));
+    // "_" sorts before the letters, as a case-folded byte order puts it.
+    EXPECT_EQ(rows, (std::vector<std::string>{"/v/_x.mpg", "/v/A.avi", "/V/a.avi", "/v/b.mpg",
+                                              "/v/sub/c.MP3"}));
+}
+
+TEST(ListStore, InsertDeleteAndSelection) {
+    ListStore s;
+    s.insert_at(0, "b");
+    s.insert_at(0, "a");
+    s.insert_at(99, "c");
+    s.set_selected(1, true);
+    s.insert_at(1, "x");
+    EXPECT_EQ(s.text(1), "x");
+    EXPECT_TRUE(s.selected(2));
+    EXPECT_EQ(s.first_selected(), 2);
+    EXPECT_TRUE(s.delete_at(1));
+    EXPECT_FALSE(s.delete_at(5));
+    EXPECT_EQ(s.text(5), "");
+    EXPECT_EQ(s.selected_count(), 1);
+    int notified = -2;
+    s.set_listener([&](int row) { notified = row; });
+    s.delete_at(0);
+    EXPECT_EQ(notified, 0);
+}
+
+TEST(TextStore, LowercaseStyle) {
+    TextStore lower(true), plain;
+    lower.set_text(".MPG");
+    plain.set_text(".MPG");
+    EXPECT_EQ(lower.text(), ".mpg");
+    EXPECT_EQ(plain.text(), ".MPG");
+}
+
+TEST(PathUtil, SplitPath) {
+    struct Case {
+        const char* path;
+        const char* folder;
+        const char* name;
+        const char* ext;
+    } cases[] = {
+        {"/v/A.MPG", "/v/", "A", ".MPG"},
+        {"/v/archive.tar.gz", "/v/", "archive.tar", ".gz"},
+        {"/v.d/noext", "/v.d/", "noext", ""},
+        {"clip.avi", "", "clip", ".avi"},
+        {"/", "/", "", ""},
+    };
+    for (const auto& c : cases) {
+        PathParts p = split_path(c.path);
+        EXPECT_EQ(p.folder, c.folder) << c.path;
+        EXPECT_EQ(p.name, c.name) << c.path;
+        EXPECT_EQ(p.extension, c.ext) << c.path;
+    }
+}
+
+TEST(PathUtil, EnterPrefixesStopsAtTheDeepestExistingFolder) {
+    test::TempDir dir;
+    test::KeepCwd keep;
+    std::filesystem::create_directories(dir / "a/b");
+    test::write_bytes(dir / "a/b/file.rql", "");
+    enter_prefixes(dir / "a/b/file.rql");
+    EXPECT_EQ(std::filesystem::current_path().string() + "/", dir / "a/b/");
+    enter_prefixes(dir / "a/gone/deeper/");
+    EXPECT_EQ(std::filesystem::current_path().string() + "/", dir / "a/");
+}
+
+TEST(PathUtil, AtomicWriteReplacesAndReads) {
+    test::TempDir dir;
+    std::string path = dir / "f.txt";
+    ASSERT_TRUE(write_file_atomic(path, "one"));
+    ASSERT_TRUE(write_file_atomic(path, std::string("t\0wo", 4)));
+    std::string back;
+    ASSERT_TRUE(read_file(path, back));
+    EXPECT_EQ(back, std::string("t\0wo", 4));
+    EXPECT_FALSE(write_file_atomic(dir / "no/such/dir/f.txt", "x"));
+    EXPECT_FALSE(read_file(dir / "missing", back));
+    EXPECT_FALSE(read_file(dir.path(), back));  // a folder is not a file
+    ASSERT_TRUE(read_file(path, back, 2));
+    EXPECT_EQ(back, std::string("t\0", 2));
+}
+
+TEST(KeyState, HeldAndPressedSinceTheLastQuery) {
+    KeyState k;
+    EXPECT_EQ(k.query(vk::kSpace), 0);
+    k.press(vk::kSpace);
+    EXPECT_EQ(k.query(vk::kSpace), KeyState::kHeld | KeyState::kPressedSinceQuery);
+    EXPECT_EQ(k.query(vk::kSpace), KeyState::kHeld);
+    k.release(vk::kSpace);
+    EXPECT_EQ(k.query(vk::kSpace), 0);
+    // A tap between two queries is still seen once.
+    k.press(vk::kOemComma);
+    k.release(vk::kOemComma);
+    EXPECT_EQ(k.query(vk::kOemComma), KeyState::kPressedSinceQuery);
+    EXPECT_EQ(k.query(vk::kOemComma), 0);
+    k.press(vk::letter('N'));
+    k.release_all();
+    EXPECT_EQ(k.query(vk::letter('N')), KeyState::kPressedSinceQuery);
+    EXPECT_EQ(k.query(300), 0);
+}
+
+TEST(WaveOutVolume, ChannelsAreLinearAndRemembered) {
+    test::TempDir dir;
+    SimEngine engine;
+    {
+        WaveOutVolume v(&engine, dir / "volume");
+        EXPECT_EQ(v.get(), 0xFFFFFFFFu);  // a fresh mixer is at full volume
+        v.set(30483u * 65537u);
+        EXPECT_NEAR(engine.volume_left(), 30483 / 65535.0, 1e-9);
+        EXPECT_NEAR(engine.volume_right(), 30483 / 65535.0, 1e-9);
+        v.set(0xFFFF0000u);
+        EXPECT_EQ(engine.volume_left(), 0.0);
+        EXPECT_EQ(engine.volume_right(), 1.0);
+    }
+    WaveOutVolume again(&engine, dir / "volume");
+    EXPECT_EQ(again.get(), 0xFFFF0000u);
+    test::write_bytes(dir / "volume", "garbage");
+    WaveOutVolume garbage(nullptr, dir / "volume");
+    EXPECT_EQ(garbage.get(), 0xFFFFFFFFu);
+}
+
+}  // namespace
+}  // namespace rq

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the player and its tests, runs every test.
+# Usage: ./test.sh [--sanitize]   (--sanitize: AddressSanitizer + UndefinedBehaviorSanitizer)
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/install-deps.sh
+
+dir=build/test
+flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+if [ "${1:-}" = "--sanitize" ]; then
+  dir=build/sanitize
+  flags=(-DCMAKE_BUILD_TYPE=Debug -DRQ_SANITIZE=ON -DRQ_BENCH=OFF)
+fi
+cmake -S . -B "$dir" "${flags[@]}" >/dev/null
+cmake --build "$dir" -j"$(nproc)"
+cd "$dir"
+ctest --output-on-failure -j"$(nproc)"
