@@ -14,12 +14,16 @@
 namespace rq {
 namespace {
 
-int argc = 1;
-char arg0[] = "test";
-char* argv[] = {arg0, nullptr};
+// QApplication keeps references to its arguments for its whole life.
+struct AppArgs {
+    int argc = 1;
+    char arg0[5] = "test";
+    char* argv[2] = {arg0, nullptr};
+};
 
 TEST(FaceWindow, EnterEscapeAndCloseDoNotEndTheRun) {
-    QApplication app(argc, argv);
+    AppArgs args;
+    QApplication app(args.argc, args.argv);
     FaceWindow face;
     face.place({10, 20, 406, 92, ZOrder::Top, true, true});
     EXPECT_TRUE(face.isVisible());
@@ -40,7 +44,8 @@ TEST(FaceWindow, EnterEscapeAndCloseDoNotEndTheRun) {
 }
 
 TEST(FaceWindow, TimerDrivesTheTick) {
-    QApplication app(argc, argv);
+    AppArgs args;
+    QApplication app(args.argc, args.argv);
     FaceWindow face;
     test::Player p;
     face.attach(p.pw.get());
