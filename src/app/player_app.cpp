@@ -15,6 +15,9 @@
 #include "platform/engine_factory.h"
 #include "platform/key_filter.h"
 #include "platform/path_util.h"
+#include "playlist/drop_filter.h"
+#include "playlist/drops.h"
+#include "playlist/qt_file_dialogs.h"
 
 namespace rq {
 
@@ -55,6 +58,10 @@ int PlayerApp::run(int argc, char** argv) {
     {
         PlayerWindow player({mci, face, volume, keys, program, std::move(args)});
         face.attach(&player);
+        QtFileDialogs dialogs(&face);
+        player.file_dialogs = &dialogs;
+        DropFilter drops([&](const std::vector<std::string>& paths) { scan_drop(player, paths); });
+        face.installEventFilter(&drops);
 
         std::unique_ptr<QSocketNotifier> notifier;
         if (signal_fd >= 0) {

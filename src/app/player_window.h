@@ -25,6 +25,8 @@
 
 namespace rq {
 
+class FileDialogs;
+
 // What the process hands the player.
 struct PlayerEnv {
     MciChannel& mci;
@@ -120,6 +122,8 @@ class PlayerWindow {
     std::unique_ptr<CaptionOverlay> caption_overlay;
     std::unique_ptr<ControlPanel> control_panel;
     std::unique_ptr<PlaylistEditor> playlist_editor;
+    // The FILE button's and the editor's file dialogs; null: always cancelled.
+    FileDialogs* file_dialogs = nullptr;
 
   private:
     void first_tick_work();

@@ -1,7 +1,7 @@
 #include "platform/list_store.h"
 
 #include <algorithm>
-#include <cctype>
+#include <iterator>
 
 namespace rq {
 
@@ -9,7 +9,8 @@ namespace {
 const std::string kNoRow;
 
 unsigned char fold(char c) {
-    return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
+    auto u = static_cast<unsigned char>(c);
+    return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u + ('a' - 'A')) : u;
 }
 }  // namespace
 
@@ -40,6 +41,22 @@ int ListStore::add_sorted(std::string text) {
     return i;
 }
 
+void ListStore::add_sorted_all(std::vector<std::string> texts) {
+    if (texts.empty()) return;
+    std::stable_sort(texts.begin(), texts.end(), less_nocase);
+    std::deque<Row> merged;
+    auto row_less = [](const Row& a, const Row& b) { return less_nocase(a.text, b.text); };
+    std::deque<Row> added;
+    for (auto& t : texts)
+        added.push_back(Row{std::move(t), false});
+    // On equal texts std::merge takes the existing row first, as add_sorted does.
+    std::merge(std::make_move_iterator(rows_.begin()), std::make_move_iterator(rows_.end()),
+               std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()),
+               std::back_inserter(merged), row_less);
+    rows_ = std::move(merged);
+    changed(-1);
+}
+
 bool ListStore::delete_at(int i) {
     if (i < 0 || i >= count()) return false;
     rows_.erase(rows_.begin() + i);
@@ -54,7 +71,6 @@ void ListStore::clear() {
 
 void ListStore::assign(std::vector<std::string> rows) {
     rows_.clear();
-    rows_.reserve(rows.size());
     for (auto& r : rows)
         rows_.push_back(Row{std::move(r), false});
     changed(-1);

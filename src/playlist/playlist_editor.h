@@ -3,6 +3,7 @@
 // row_list) comes with the editor; the lists exist for the whole run.
 
 #include "platform/list_store.h"
+#include "playlist/random_draw.h"
 
 namespace rq {
 
@@ -15,6 +16,9 @@ class PlaylistEditor {
     int editor_moved = 0;
     int sort_mode = 0;  // 0 path up, 1 path down, 2 name up, 3 name down
     bool has_window = false;
+    // Draws of the Random button; reseeded from the clock whenever the
+    // editor is shown.
+    PlaylistRandom random{clock_seed()};
 };
 
 }  // namespace rq

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "playlist/random_draw.h"
+
 namespace rq {
 
 struct PlaylistState {
@@ -15,6 +17,8 @@ struct PlaylistState {
     int editor_open = 0;         // 1 while the editor window exists
     int marked_entry = 0;        // row carrying the ">" marker in the editor
     int editor_entry_count = 0;  // entry count the editor publishes
+    // Draws of build_shuffle_order; seeded from the clock, a test may reseed.
+    PlaylistRandom random{clock_seed()};
 };
 
 // Index marks of the open file (positions in milliseconds live in the

@@ -1,0 +1,24 @@
+#pragma once
+// The file dialogs the playlist needs, as the core sees them. The Qt side
+// implements them; a test fakes them. No dialog (a null pointer) counts as
+// cancelled.
+
+#include <optional>
+#include <string>
+
+namespace rq {
+
+class FileDialogs {
+  public:
+    virtual ~FileDialogs() = default;
+    // `filter` in the form "Label|pattern;pattern||"; `default_extension`
+    // (without its dot) is appended to a name typed without one. The dialog
+    // opens in the working directory. nullopt when the user cancels.
+    virtual std::optional<std::string> open_file(const std::string& filter,
+                                                 const std::string& default_extension) = 0;
+    // Asks before overwriting an existing file.
+    virtual std::optional<std::string> save_file(const std::string& filter,
+                                                 const std::string& default_extension) = 0;
+};
+
+}  // namespace rq

@@ -1,0 +1,109 @@
+#include "playlist/playlist_model.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+
+#include "app/player_window.h"
+#include "platform/path_util.h"
+
+namespace rq {
+
+namespace {
+
+std::string row_number(int index) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%04d", index + 1);
+    return digits;
+}
+
+// Replaces row i of the editor, keeping its selection.
+void rewrite_row(ListStore& rows, int i, std::string text) {
+    const bool was_selected = rows.selected(i);
+    rows.delete_at(i);
+    rows.insert_at(i, std::move(text));
+    if (was_selected) rows.set_selected(i, true);
+}
+
+}  // namespace
+
+std::string list_row(int index, std::string_view path, bool marked) {
+    PathParts parts = split_path(path);
+    std::string row(1, marked ? '>' : ' ');
+    row += row_number(index);
+    row += ' ';
+    row += parts.name;
+    row += parts.extension;
+    return row;
+}
+
+std::string renumber_row(std::string_view row, int index) {
+    if (row.empty()) return list_row(index, "", false);
+    size_t end = row.find(' ', 1);
+    if (end == std::string_view::npos) end = row.size();
+    std::string out(row.substr(0, 1));
+    out += row_number(index);
+    out += row.substr(end);
+    return out;
+}
+
+void mark_current_entry(PlayerWindow& pw, int skip, int index) {
+    const ListStore& paths = pw.stores.path_list;
+    if (skip != 0 || paths.empty()) return;
+    ListStore& rows = pw.playlist_editor->row_list;
+    int& marked = pw.playlist.marked_entry;
+    // A row that no longer exists (the list shrank) is left alone; so is an
+    // index past the rows, which must not grow the list.
+    if (marked >= 0 && marked < rows.count())
+        rewrite_row(rows, marked, list_row(marked, paths.text(marked), false));
+    if (index >= 0 && index < rows.count())
+        rewrite_row(rows, index, list_row(index, paths.text(index), true));
+    marked = index;
+}
+
+void build_shuffle_order(PlayerWindow& pw) {
+    PlaylistState& pl = pw.playlist;
+    pl.shuffle_order.clear();
+    if (pl.entry_count <= 0) return;
+    pl.shuffle_count = pl.entry_count;
+    pl.shuffle_position = pl.current_entry;
+    const int n = pl.entry_count;
+    pl.shuffle_order.resize(static_cast<size_t>(n));
+    std::iota(pl.shuffle_order.begin(), pl.shuffle_order.end(), 0);
+    // Every step may swap with any position of the whole table.
+    for (int i = 0; i < n; ++i) {
+        const int r = random_below(pl.random, n);
+        std::swap(pl.shuffle_order[static_cast<size_t>(i)],
+                  pl.shuffle_order[static_cast<size_t>(r)]);
+    }
+    if (pw.settings.shuffle) pl.current_entry = pl.shuffle_order.front();
+}
+
+void show_editor(PlayerWindow& pw) {
+    PlaylistEditor& ed = *pw.playlist_editor;
+    const ListStore& paths = pw.stores.path_list;
+    std::vector<std::string> rows;
+    rows.reserve(static_cast<size_t>(paths.count()));
+    for (int i = 0; i < paths.count(); ++i)
+        rows.push_back(list_row(i, paths.text(i), false));
+    ed.row_list.assign(std::move(rows));
+    pw.playlist.editor_entry_count = paths.count();
+    ed.random.seed(clock_seed());
+    ed.has_window = true;
+    pw.playlist.editor_open = 1;
+    mark_current_entry(pw, 0, pw.playlist.current_entry);
+}
+
+void close_editor(PlayerWindow& pw) {
+    PlaylistEditor& ed = *pw.playlist_editor;
+    ed.has_window = false;
+    ed.row_list.clear();
+    ed.folder_queue.clear();
+    PlaylistState& pl = pw.playlist;
+    pl.editor_open = 0;
+    pl.entry_count = pw.stores.path_list.count();
+    // An empty list still leaves a usable index of 0.
+    if (pl.current_entry > pl.entry_count - 1) pl.current_entry = std::max(0, pl.entry_count - 1);
+}
+
+}  // namespace rq
