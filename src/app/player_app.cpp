@@ -15,6 +15,7 @@
 #include "platform/engine_factory.h"
 #include "platform/key_filter.h"
 #include "platform/path_util.h"
+#include "platform/picture_targets.h"
 
 namespace rq {
 
@@ -42,7 +43,9 @@ int PlayerApp::run(int argc, char** argv) {
     KeyFilter key_filter(keys);
     app.installEventFilter(&key_filter);
 
-    std::unique_ptr<PlaybackEngine> engine = make_engine(nullptr);
+    // Outlives the engine, whose render thread hands it frames.
+    PictureTargets targets;
+    std::unique_ptr<PlaybackEngine> engine = make_engine(&targets);
     const char* log = std::getenv("RQ810Z_MCI_LOG");
     MciChannel mci(*engine, log ? log : "");
     WaveOutVolume volume(engine.get(), WaveOutVolume::default_store_path());
