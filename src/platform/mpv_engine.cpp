@@ -172,6 +172,8 @@ bool MpvEngine::open(const std::string& path) {
         std::lock_guard lock(m.mutex);
         serial = ++m.open_serial;
     }
+    // A file opens paused, whatever the last one was doing.
+    set_flag_async(m.mpv, "pause", true);
     const char* load[] = {"loadfile", path.c_str(), "replace", nullptr};
     bool loaded = false;
     if (mpv_command_async(m.mpv, kLoadReply + serial, load) >= 0) {

@@ -280,6 +280,18 @@ TEST_F(MpvChannelTest, PauseStopAndPlayModes) {
     EXPECT_EQ(query("status movie mode"), "paused");
 }
 
+TEST_F(MpvChannelTest, AFileOpenedAfterAPlayingOneStaysStill) {
+    ASSERT_EQ(open("clip.avi"), 0);
+    send("play movie");
+    ASSERT_TRUE(wait_until([&] { return number("status movie position") >= 100; }));
+    send("close movie");
+    ASSERT_EQ(open("clip.mpg"), 0);
+    std::this_thread::sleep_for(300ms);
+    EXPECT_EQ(query("status movie mode"), "stopped");
+    // Still on the first frame (this stream's picture starts a little late).
+    EXPECT_LT(number("status movie position"), 40);
+}
+
 TEST_F(MpvChannelTest, AfterCloseQueriesFailAndLeaveTheReply) {
     ASSERT_EQ(open("clip.avi"), 0);
     EXPECT_EQ(send("close movie"), 0);
