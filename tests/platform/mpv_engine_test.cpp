@@ -361,6 +361,26 @@ TEST_F(MpvChannelTest, FramesReachTheTargetAtTheDestinationSize) {
     EXPECT_EQ(sink_.frames().size(), presented);  // nothing after the close
 }
 
+TEST_F(MpvChannelTest, AnEmptyDestinationShowsNothingAndSeeksStillSettle) {
+    ASSERT_EQ(open("clip.avi"), 0);
+    send("window movie handle 3");
+    send("put movie destination at 0 0 0 0");
+    const size_t before = sink_.frames().size();
+    for (long to : {2000, 480, 3000}) {  // frame times: 40 ms apart
+        send("seek movie to " + std::to_string(to));
+        ASSERT_TRUE(settle());
+        EXPECT_EQ(number("status movie position"), to);
+    }
+    for (size_t k = before; k < sink_.frames().size(); ++k)
+        EXPECT_NE(sink_.frames()[k].handle, 3);
+    send("put movie destination at 0 0 64 48");
+    send("play movie");
+    ASSERT_TRUE(wait_until([&] {
+        auto frames = sink_.frames();
+        return !frames.empty() && frames.back().handle == 3 && frames.back().w == 64;
+    }));
+}
+
 TEST_F(MpvChannelTest, SoundOnlyFilesPlayWithoutFrames) {
     ASSERT_EQ(open("tone.mp3"), 0);
     send("play movie");
