@@ -18,6 +18,7 @@
 #include "playlist/drop_filter.h"
 #include "playlist/drops.h"
 #include "playlist/qt_file_dialogs.h"
+#include "platform/picture_targets.h"
 
 namespace rq {
 
@@ -45,7 +46,9 @@ int PlayerApp::run(int argc, char** argv) {
     KeyFilter key_filter(keys);
     app.installEventFilter(&key_filter);
 
-    std::unique_ptr<PlaybackEngine> engine = make_engine(nullptr);
+    // Outlives the engine, whose render thread hands it frames.
+    PictureTargets targets;
+    std::unique_ptr<PlaybackEngine> engine = make_engine(&targets);
     const char* log = std::getenv("RQ810Z_MCI_LOG");
     MciChannel mci(*engine, log ? log : "");
     WaveOutVolume volume(engine.get(), WaveOutVolume::default_store_path());

@@ -1,37 +1,402 @@
-// Placeholder until the libmpv engine lands: opens nothing.
 #include "platform/mpv_engine.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+#include "platform/mpv_engine_impl.h"
 
 namespace rq {
 
-struct MpvEngine::Impl {};
+namespace {
 
-MpvEngine::MpvEngine(FrameSink*, bool) : impl_(std::make_unique<Impl>()) {}
-MpvEngine::~MpvEngine() = default;
-bool MpvEngine::open(const std::string&) {
-    return false;
+// How long an open waits for the file to load before it gives up.
+constexpr auto kLoadTimeout = std::chrono::seconds(5);
+// Seek a hair before the frame's time, so rounding never skips to the next frame.
+constexpr double kSeekLead = 1e-4;
+
+struct Option {
+    const char* name;
+    const char* value;
+};
+
+// The player, not libmpv, decides what plays next, what is drawn on the
+// picture and which keys do what.
+constexpr Option kOptions[] = {
+    {"vo", "libmpv"},
+    {"keep-open", "always"},
+    {"audio-display", "no"},
+    {"keepaspect", "no"},
+    // FFmpeg's MPEG-PS demuxer lands past the target without a run-up.
+    {"hr-seek-demuxer-offset", "1"},
+    {"idle", "yes"},
+    {"pause", "yes"},
+    {"osd-level", "0"},
+    {"osd-bar", "no"},
+    {"sub-auto", "no"},
+    {"sid", "no"},
+    {"input-default-bindings", "no"},
+    {"input-vo-keyboard", "no"},
+    {"osc", "no"},
+    {"load-scripts", "no"},
+    {"ytdl", "no"},
+    {"audio-fallback-to-null", "yes"},
+    {"audio-client-name", "RQ810Z"},
+};
+
+void set_flag_async(mpv_handle* mpv, const char* name, bool value) {
+    int flag = value ? 1 : 0;
+    mpv_set_property_async(mpv, 0, name, MPV_FORMAT_FLAG, &flag);
 }
-void MpvEngine::close() {}
+
+std::optional<int64_t> get_int(mpv_handle* mpv, const char* name) {
+    int64_t v = 0;
+    if (mpv_get_property(mpv, name, MPV_FORMAT_INT64, &v) < 0) return std::nullopt;
+    return v;
+}
+
+double get_double(mpv_handle* mpv, const char* name) {
+    double v = 0;
+    if (mpv_get_property(mpv, name, MPV_FORMAT_DOUBLE, &v) < 0 || !std::isfinite(v)) return 0;
+    return v;
+}
+
+bool get_flag(mpv_handle* mpv, const char* name) {
+    int v = 0;
+    return mpv_get_property(mpv, name, MPV_FORMAT_FLAG, &v) >= 0 && v != 0;
+}
+
+void update_callback(void* ctx) {
+    auto* impl = static_cast<MpvEngine::Impl*>(ctx);
+    std::lock_guard lock(impl->render_mutex);
+    impl->update_pending = true;
+    impl->render_cv.notify_one();
+}
+
+int64_t to_ms(double seconds) {
+    return std::isfinite(seconds) ? std::llround(seconds * 1000.0) : 0;
+}
+
+}  // namespace
+
+int64_t ms_for_frames(int64_t frames, double fps) {
+    if (fps <= 0) return frames;
+    return static_cast<int64_t>(std::ceil(static_cast<double>(frames) * 1000.0 / fps - 1e-9));
+}
+
+int64_t frames_for_ms(int64_t ms, double fps) {
+    if (fps <= 0) return ms;
+    return static_cast<int64_t>(std::floor(static_cast<double>(ms) * fps / 1000.0 + 1e-9));
+}
+
+int64_t MpvEngine::Impl::length_ms() const {
+    return to_ms(core.duration);
+}
+
+int64_t MpvEngine::Impl::length_frames() const {
+    return fps > 0 ? std::llround(core.duration * fps) : length_ms();
+}
+
+bool MpvEngine::Impl::at_end() const {
+    return parked ? parked_ms >= length_ms() : core.eof;
+}
+
+double mpv_volume_for(double left, double right) {
+    double a = std::max(left, right);
+    if (!(a > 0)) return 0;  // also NaN
+    return 100.0 * std::cbrt(std::min(a, 1.0));
+}
+
+MpvEngine::MpvEngine(FrameSink* sink, bool null_audio) : impl_(std::make_unique<Impl>()) {
+    Impl& m = *impl_;
+    m.sink = sink;
+    m.mpv = mpv_create();
+    if (!m.mpv) {
+        std::fprintf(stderr, "rq810z: libmpv could not be created\n");
+        return;
+    }
+    for (const Option& o : kOptions)
+        mpv_set_option_string(m.mpv, o.name, o.value);
+    if (null_audio) mpv_set_option_string(m.mpv, "ao", "null");
+    if (mpv_initialize(m.mpv) < 0) {
+        std::fprintf(stderr, "rq810z: libmpv could not be initialised\n");
+        mpv_terminate_destroy(m.mpv);
+        m.mpv = nullptr;
+        return;
+    }
+    for (const char* name : {"time-pos", "eof-reached", "duration"})
+        mpv_observe_property(m.mpv, 0, name, MPV_FORMAT_NONE);
+
+    char api[] = MPV_RENDER_API_TYPE_SW;
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, api},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    if (mpv_render_context_create(&m.render, m.mpv, params) < 0) {
+        std::fprintf(stderr, "rq810z: the libmpv software renderer is not available\n");
+        m.render = nullptr;
+    } else {
+        mpv_render_context_set_update_callback(m.render, update_callback, &m);
+        m.render_thread = std::thread([&m] { m.render_loop(); });
+    }
+    m.event_thread = std::thread([&m] { m.event_loop(); });
+}
+
+MpvEngine::~MpvEngine() {
+    Impl& m = *impl_;
+    if (!m.mpv) return;
+    if (m.render_thread.joinable()) {
+        {
+            std::lock_guard lock(m.render_mutex);
+            m.render_quit = true;
+            m.render_cv.notify_one();
+        }
+        m.render_thread.join();
+    }
+    if (m.render) mpv_render_context_free(m.render);
+    {
+        std::lock_guard lock(m.mutex);
+        m.event_quit = true;
+    }
+    mpv_wakeup(m.mpv);
+    m.event_thread.join();
+    mpv_terminate_destroy(m.mpv);
+}
+
+bool MpvEngine::open(const std::string& path) {
+    Impl& m = *impl_;
+    if (!m.mpv || path.empty()) return false;
+    if (is_open()) close();
+
+    uint64_t serial = 0;
+    {
+        std::lock_guard lock(m.mutex);
+        serial = ++m.open_serial;
+    }
+    // A file opens paused, whatever the last one was doing.
+    set_flag_async(m.mpv, "pause", true);
+    const char* load[] = {"loadfile", path.c_str(), "replace", nullptr};
+    bool loaded = false;
+    if (mpv_command_async(m.mpv, kLoadReply + serial, load) >= 0) {
+        std::unique_lock lock(m.mutex);
+        const LoadProgress& p = m.progress;
+        auto answered = [&] { return p.reply_serial == serial; };
+        auto settled = [&] {
+            return answered() &&
+                   (p.reply_entry < 0 || p.loaded == p.reply_entry || p.ended == p.reply_entry);
+        };
+        m.load_cv.wait_for(lock, kLoadTimeout, settled);
+        loaded = answered() && p.reply_entry >= 0 && p.loaded == p.reply_entry &&
+                 p.ended != p.reply_entry;
+    }
+    // A file with no track that plays is no media file.
+    const bool has_video = get_int(m.mpv, "current-tracks/video/id").has_value() &&
+                           !get_flag(m.mpv, "current-tracks/video/albumart");
+    const bool has_audio = get_int(m.mpv, "current-tracks/audio/id").has_value();
+    if (!loaded || (!has_video && !has_audio)) {
+        const char* stop[] = {"stop", nullptr};
+        mpv_command_async(m.mpv, 0, stop);
+        return false;
+    }
+
+    std::optional<Rect> picture;
+    double fps = 0;
+    if (has_video) {
+        auto w = get_int(m.mpv, "current-tracks/video/demux-w");
+        auto h = get_int(m.mpv, "current-tracks/video/demux-h");
+        if (w && h && *w > 0 && *h > 0)
+            picture = Rect{0, 0, static_cast<int>(*w), static_cast<int>(*h)};
+        fps = get_double(m.mpv, "container-fps");
+        if (fps <= 0) fps = get_double(m.mpv, "current-tracks/video/demux-fps");
+    }
+    const double duration = get_double(m.mpv, "duration");
+    {
+        std::lock_guard lock(m.mutex);
+        m.open = true;
+        m.fps = picture ? fps : 0;
+        m.picture = picture;
+        m.core = CoreSnapshot{};
+        m.core.duration = duration;
+        m.want_pause = true;
+        m.stopped = true;
+        m.parked = false;
+        m.target_ms.reset();
+        m.target_frames.reset();
+    }
+    {
+        std::lock_guard lock(m.render_mutex);
+        m.presenting = picture.has_value();
+        ++m.present_generation;
+        m.target = kDefaultTarget;
+        m.minimized = false;
+        m.dest = picture.value_or(Rect{});
+        m.request_redraw();
+    }
+    return true;
+}
+
+void MpvEngine::close() {
+    Impl& m = *impl_;
+    {
+        std::lock_guard lock(m.mutex);
+        if (!m.open) return;
+        m.open = false;
+        m.picture.reset();
+        m.target_ms.reset();
+        m.target_frames.reset();
+    }
+    const char* stop[] = {"stop", nullptr};
+    mpv_command_async(m.mpv, 0, stop);
+    std::lock_guard lock(m.render_mutex);
+    m.presenting = false;
+    ++m.present_generation;
+    if (m.sink) m.sink->clear(m.target);
+}
+
 bool MpvEngine::is_open() const {
-    return false;
+    std::lock_guard lock(impl_->mutex);
+    return impl_->open;
 }
-void MpvEngine::play() {}
-void MpvEngine::pause() {}
-void MpvEngine::stop() {}
-void MpvEngine::seek(int64_t, TimeUnit) {}
-int64_t MpvEngine::position(TimeUnit) const {
-    return 0;
+
+void MpvEngine::play() {
+    Impl& m = *impl_;
+    {
+        std::lock_guard lock(m.mutex);
+        if (!m.open) return;
+        m.want_pause = false;
+        m.stopped = false;
+        m.parked = false;
+    }
+    set_flag_async(m.mpv, "pause", false);
 }
-int64_t MpvEngine::length(TimeUnit) const {
-    return 0;
+
+void MpvEngine::pause() {
+    Impl& m = *impl_;
+    {
+        std::lock_guard lock(m.mutex);
+        if (!m.open) return;
+        // Pausing a stopped device leaves it stopped.
+        m.want_pause = true;
+    }
+    set_flag_async(m.mpv, "pause", true);
 }
+
+void MpvEngine::stop() {
+    Impl& m = *impl_;
+    {
+        std::lock_guard lock(m.mutex);
+        if (!m.open) return;
+        m.want_pause = true;
+        m.stopped = true;
+    }
+    set_flag_async(m.mpv, "pause", true);
+}
+
+void MpvEngine::seek(int64_t pos, TimeUnit unit) {
+    Impl& m = *impl_;
+    double seconds = 0;
+    {
+        std::lock_guard lock(m.mutex);
+        if (!m.open) return;
+        const int64_t length_ms = m.length_ms();
+        const int64_t length_frames = m.length_frames();
+        int64_t ms = 0;
+        int64_t frames = 0;
+        if (unit == TimeUnit::Frames && m.fps > 0) {
+            frames = std::clamp<int64_t>(pos, 0, length_frames);
+            ms = std::min(ms_for_frames(frames, m.fps), length_ms);
+            seconds = static_cast<double>(frames) / m.fps;
+        } else {
+            ms = std::clamp<int64_t>(pos, 0, length_ms);
+            frames = frames_for_ms(ms, m.fps);
+            seconds = static_cast<double>(ms) / 1000.0;
+        }
+        m.target_ms = ms;
+        m.target_frames = frames;
+        m.parked = true;
+        m.parked_ms = ms;
+        m.parked_frames = frames;
+        ++m.seeks_unanswered;
+        m.want_pause = true;
+        m.stopped = false;
+    }
+    char arg[32];
+    std::snprintf(arg, sizeof arg, "%.6f", std::max(0.0, seconds - kSeekLead));
+    set_flag_async(m.mpv, "pause", true);
+    const char* cmd[] = {"seek", arg, "absolute+exact", nullptr};
+    if (mpv_command_async(m.mpv, kSeekReply, cmd) < 0) {
+        std::lock_guard lock(m.mutex);
+        --m.seeks_unanswered;
+        if (m.seeks_unanswered == 0) {
+            m.target_ms.reset();
+            m.target_frames.reset();
+        }
+    }
+}
+
+int64_t MpvEngine::position(TimeUnit unit) const {
+    const Impl& m = *impl_;
+    std::lock_guard lock(m.mutex);
+    if (!m.open) return 0;
+    const bool frames = unit == TimeUnit::Frames && m.fps > 0;
+    if (m.target_ms) return frames ? *m.target_frames : *m.target_ms;
+    if (m.at_end()) return frames ? m.length_frames() : m.length_ms();
+    if (m.parked && (!m.picture || m.core.eof)) return frames ? m.parked_frames : m.parked_ms;
+    if (frames) return std::clamp<int64_t>(m.core.frame, 0, m.length_frames());
+    return std::clamp<int64_t>(to_ms(m.core.time_pos), 0, m.length_ms());
+}
+
+int64_t MpvEngine::length(TimeUnit unit) const {
+    const Impl& m = *impl_;
+    std::lock_guard lock(m.mutex);
+    if (!m.open) return 0;
+    return unit == TimeUnit::Frames ? m.length_frames() : m.length_ms();
+}
+
 EngineMode MpvEngine::mode() const {
-    return EngineMode::Stopped;
+    const Impl& m = *impl_;
+    std::lock_guard lock(m.mutex);
+    if (!m.open || m.stopped) return EngineMode::Stopped;
+    // The end counts only once no seek is on its way.
+    if (!m.target_ms && m.at_end()) return EngineMode::Stopped;
+    return m.want_pause ? EngineMode::Paused : EngineMode::Playing;
 }
+
+bool MpvEngine::seeking() const {
+    std::lock_guard lock(impl_->mutex);
+    return impl_->target_ms.has_value();
+}
+
 std::optional<Rect> MpvEngine::native_size() const {
-    return std::nullopt;
+    std::lock_guard lock(impl_->mutex);
+    return impl_->open ? impl_->picture : std::nullopt;
 }
-void MpvEngine::set_target(int, bool) {}
-void MpvEngine::set_destination(const Rect&) {}
-void MpvEngine::set_volume(double, double) {}
+
+void MpvEngine::set_target(int handle, bool minimized) {
+    Impl& m = *impl_;
+    std::lock_guard lock(m.render_mutex);
+    if (handle == m.target && minimized == m.minimized) return;
+    if (handle != m.target) {
+        if (m.sink) m.sink->clear(m.target);
+        ++m.present_generation;
+    }
+    m.target = handle;
+    m.minimized = minimized;
+    if (m.presenting) m.request_redraw();
+}
+
+void MpvEngine::set_destination(const Rect& dest) {
+    Impl& m = *impl_;
+    std::lock_guard lock(m.render_mutex);
+    if (dest == m.dest) return;
+    m.dest = dest;
+    if (m.presenting) m.request_redraw();
+}
+
+void MpvEngine::set_volume(double left, double right) {
+    Impl& m = *impl_;
+    if (!m.mpv) return;
+    double volume = mpv_volume_for(left, right);
+    mpv_set_property_async(m.mpv, 0, "volume", MPV_FORMAT_DOUBLE, &volume);
+}
 
 }  // namespace rq

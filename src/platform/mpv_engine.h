@@ -34,10 +34,17 @@ class MpvEngine : public PlaybackEngine {
     void set_destination(const Rect& dest) override;
     void set_volume(double left, double right) override;
 
+    // True from a seek until the engine reports the position it reached.
+    bool seeking() const;
+
     struct Impl;
 
   private:
     std::unique_ptr<Impl> impl_;
 };
+
+// libmpv's volume for a linear amplitude per channel (0..1): its gain is
+// cubic, so the louder channel's amplitude goes in as a cube root.
+double mpv_volume_for(double left, double right);
 
 }  // namespace rq

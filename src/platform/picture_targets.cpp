@@ -1,0 +1,197 @@
+#include "platform/picture_targets.h"
+
+#include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cstring>
+
+namespace rq {
+
+namespace {
+
+constexpr char kDefaultWindowTitle[] = "RQ810Z";
+
+// The engine's unused fourth byte is garbage; Qt wants it opaque.
+QImage copy_frame(const uint8_t* pixels, int w, int h, int stride) {
+    QImage image(w, h, QImage::Format_RGB32);
+    if (image.isNull()) return image;
+    for (int y = 0; y < h; ++y) {
+        const uint8_t* src = pixels + static_cast<size_t>(y) * stride;
+        auto* dst = reinterpret_cast<uint32_t*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            uint32_t v;
+            std::memcpy(&v, src + 4 * x, 4);
+            dst[x] = v | 0xFF000000u;
+        }
+    }
+    return image;
+}
+
+}  // namespace
+
+FrameView::FrameView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+}
+
+void FrameView::show_frame(QImage frame, const Rect& dest) {
+    frame_ = std::move(frame);
+    dest_ = QRect(dest.x, dest.y, dest.w, dest.h);
+    update();
+}
+
+void FrameView::show_black() {
+    frame_ = QImage();
+    update();
+}
+
+void FrameView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect area = event->rect();
+    if (frame_.isNull() || dest_.isEmpty()) {
+        painter.fillRect(area, Qt::black);
+        return;
+    }
+    // Black around the picture only, so the picture is drawn once.
+    QRegion around = QRegion(area).subtracted(dest_);
+    for (const QRect& r : around)
+        painter.fillRect(r, Qt::black);
+    if (frame_.size() == dest_.size())
+        painter.drawImage(dest_.topLeft(), frame_);
+    else
+        painter.drawImage(dest_, frame_);
+}
+
+PictureTargets::PictureTargets(QObject* parent) : QObject(parent) {}
+
+PictureTargets::~PictureTargets() {
+    for (auto& [handle, t] : targets_) {
+        if (t.window) t.window->removeEventFilter(this);
+        delete t.view.data();
+    }
+}
+
+int PictureTargets::add(QWidget* window) {
+    if (!window) return -1;
+    const int handle = next_handle_++;
+    auto* view = new FrameView(window);
+    view->setAttribute(Qt::WA_TransparentForMouseEvents);
+    view->setGeometry(window->rect());
+    view->lower();
+    view->show();
+    window->installEventFilter(this);
+    targets_[handle] = {window, view};
+    connect(window, &QObject::destroyed, this, [this, handle] { targets_.erase(handle); });
+    return handle;
+}
+
+void PictureTargets::remove(int handle) {
+    auto it = targets_.find(handle);
+    if (it == targets_.end()) return;
+    if (it->second.window) {
+        it->second.window->removeEventFilter(this);
+        disconnect(it->second.window, &QObject::destroyed, this, nullptr);
+    }
+    delete it->second.view.data();
+    targets_.erase(it);
+}
+
+FrameView* PictureTargets::view(int handle) const {
+    if (handle == kDefaultTarget) return default_window_.get();
+    auto it = targets_.find(handle);
+    return it == targets_.end() ? nullptr : it->second.view.data();
+}
+
+void PictureTargets::present_frame(int handle, bool minimized, const uint8_t* pixels, int w, int h,
+                                   int stride, const Rect& dest) {
+    if (!pixels || w <= 0 || h <= 0 || stride < w * 4) return;
+    QImage frame = copy_frame(pixels, w, h, stride);
+    if (frame.isNull()) return;
+    std::lock_guard lock(mutex_);
+    pending_[handle] = {std::move(frame), dest, minimized};
+    queue_delivery();
+}
+
+void PictureTargets::clear(int handle) {
+    std::lock_guard lock(mutex_);
+    // A frame still on its way belongs to what was cleared.
+    pending_.erase(handle);
+    cleared_.insert(handle);
+    queue_delivery();
+}
+
+void PictureTargets::queue_delivery() {
+    if (delivery_queued_) return;
+    delivery_queued_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { deliver(); }, Qt::QueuedConnection);
+}
+
+void PictureTargets::deliver() {
+    std::map<int, Pending> frames;
+    std::set<int> cleared;
+    {
+        std::lock_guard lock(mutex_);
+        delivery_queued_ = false;
+        frames.swap(pending_);
+        cleared.swap(cleared_);
+    }
+    // Clears first: every frame still pending came after its handle's clear.
+    for (int handle : cleared) {
+        if (handle == kDefaultTarget) {
+            default_dismissed_ = false;
+            if (default_window_) {
+                default_window_->show_black();
+                default_window_->hide();
+            }
+        } else if (FrameView* v = view(handle)) {
+            v->show_black();
+        }
+    }
+    for (auto& [handle, p] : frames) {
+        if (handle == kDefaultTarget) {
+            show_default(p);
+        } else if (FrameView* v = view(handle)) {
+            v->show_frame(std::move(p.frame), p.dest);
+        }
+    }
+}
+
+void PictureTargets::show_default(const Pending& p) {
+    if (!default_window_) {
+        default_window_ = std::make_unique<FrameView>();
+        default_window_->setWindowTitle(kDefaultWindowTitle);
+        default_window_->installEventFilter(this);
+    }
+    FrameView& w = *default_window_;
+    w.show_frame(p.frame, p.dest);
+    if (default_dismissed_) return;
+    if (!w.isVisible()) {
+        // Sized to the picture, as a device sizes its own window.
+        w.resize(std::max(1, p.dest.x + p.dest.w), std::max(1, p.dest.y + p.dest.h));
+        default_minimized_ = p.minimized;
+        if (p.minimized)
+            w.showMinimized();
+        else
+            w.show();
+    } else if (p.minimized != default_minimized_) {
+        default_minimized_ = p.minimized;
+        if (p.minimized)
+            w.showMinimized();
+        else
+            w.showNormal();
+    }
+}
+
+bool PictureTargets::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        for (auto& [handle, t] : targets_)
+            if (t.window == watched && t.view) t.view->setGeometry(t.window->rect());
+    } else if (event->type() == QEvent::Close && watched == default_window_.get()) {
+        default_dismissed_ = true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace rq

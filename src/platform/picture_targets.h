@@ -1,0 +1,93 @@
+#pragma once
+// The windows the engine may draw into, by integer handle: the handle is
+// what "window movie handle %d" names. A window becomes a target with one
+// call (`int handle = targets.add(window);`); the device's own default
+// window (kDefaultTarget) belongs to the registry, which creates it when the
+// first frame for it arrives. Frames come from the engine's render thread
+// and are painted on the GUI thread.
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
+
+#include "platform/frame_sink.h"
+
+namespace rq {
+
+// Paints the latest frame at its destination rectangle, black around it.
+class FrameView : public QWidget {
+  public:
+    explicit FrameView(QWidget* parent = nullptr);
+    void show_frame(QImage frame, const Rect& dest);
+    void show_black();
+    bool has_frame() const { return !frame_.isNull(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QImage frame_;
+    QRect dest_;
+};
+
+class PictureTargets : public QObject, public FrameSink {
+  public:
+    explicit PictureTargets(QObject* parent = nullptr);
+    ~PictureTargets() override;
+    PictureTargets(const PictureTargets&) = delete;
+    PictureTargets& operator=(const PictureTargets&) = delete;
+
+    // Makes `window` a picture target: a view below its other children and
+    // as large as the window paints the frames, and lets the mouse through.
+    // The handle lasts until remove() or the window's end. GUI thread.
+    int add(QWidget* window);
+    void remove(int handle);
+
+    // The device's own window; null until a frame arrived for it.
+    FrameView* default_window() const { return default_window_.get(); }
+    // The view of a handle (the default window for kDefaultTarget), or null.
+    FrameView* view(int handle) const;
+
+    // FrameSink: any thread.
+    void present_frame(int handle, bool minimized, const uint8_t* pixels, int w, int h, int stride,
+                       const Rect& dest) override;
+    void clear(int handle) override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    struct Pending {
+        QImage frame;
+        Rect dest;
+        bool minimized = false;
+    };
+    void queue_delivery();  // with mutex_ held
+    void deliver();         // GUI thread
+    void show_default(const Pending& p);
+
+    // Handed over from other threads, under mutex_: the latest frame per
+    // handle (older ones are dropped) and the handles cleared since.
+    std::mutex mutex_;
+    std::map<int, Pending> pending_;
+    std::set<int> cleared_;
+    bool delivery_queued_ = false;
+
+    // GUI thread only.
+    struct Target {
+        QPointer<QWidget> window;
+        QPointer<FrameView> view;
+    };
+    std::map<int, Target> targets_;
+    int next_handle_ = kDefaultTarget + 1;
+    std::unique_ptr<FrameView> default_window_;
+    bool default_minimized_ = false;
+    bool default_dismissed_ = false;  // closed by the user until the next clear
+};
+
+}  // namespace rq
