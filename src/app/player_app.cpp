@@ -15,10 +15,10 @@
 #include "platform/engine_factory.h"
 #include "platform/key_filter.h"
 #include "platform/path_util.h"
+#include "platform/picture_targets.h"
 #include "playlist/drop_filter.h"
 #include "playlist/drops.h"
 #include "playlist/qt_file_dialogs.h"
-#include "platform/picture_targets.h"
 
 namespace rq {
 
