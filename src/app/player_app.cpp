@@ -15,6 +15,7 @@
 #include "platform/engine_factory.h"
 #include "platform/key_filter.h"
 #include "platform/path_util.h"
+#include "skin/qt_text_renderer.h"
 
 namespace rq {
 
@@ -51,9 +52,11 @@ int PlayerApp::run(int argc, char** argv) {
     std::string program = executable_folder(argc > 0 ? argv[0] : "") + "rq810z";
 
     FaceWindow face;
+    QtTextRenderer text_renderer;
     int result = 0;
     {
         PlayerWindow player({mci, face, volume, keys, program, std::move(args)});
+        player.skin.text_renderer = &text_renderer;
         face.attach(&player);
 
         std::unique_ptr<QSocketNotifier> notifier;
