@@ -9,7 +9,7 @@
 
 namespace rq {
 
-struct Point2 {
+struct FacePoint {
     int x, y;
 };
 
@@ -19,8 +19,8 @@ enum class BlitKind { Copy, KeyWhite, KeyBlack, Fade };
 // pass; whether it is drawn depends on the player's state.
 struct FaceBlit {
     int step;
-    Point2 dest;
-    Rect source;
+    FacePoint dest;
+    SpriteRect source;
     BlitKind blit = BlitKind::Copy;
 };
 
@@ -56,45 +56,45 @@ inline constexpr FaceBlit kFixedFaceBlits[] = {
 
 // Jog knob positions around the dial; the knob is drawn white-keyed at
 // (x + 4, y - 8), 17 x 17.
-inline constexpr std::array<Point2, 12> kJogCircle{{{339, 28},
-                                                    {350, 31},
-                                                    {357, 39},
-                                                    {359, 48},
-                                                    {357, 57},
-                                                    {350, 65},
-                                                    {339, 68},
-                                                    {328, 65},
-                                                    {321, 57},
-                                                    {319, 48},
-                                                    {321, 39},
-                                                    {328, 31}}};
-inline constexpr Point2 kJogKnobOffset{4, -8};
+inline constexpr std::array<FacePoint, 12> kJogCircle{{{339, 28},
+                                                       {350, 31},
+                                                       {357, 39},
+                                                       {359, 48},
+                                                       {357, 57},
+                                                       {350, 65},
+                                                       {339, 68},
+                                                       {328, 65},
+                                                       {321, 57},
+                                                       {319, 48},
+                                                       {321, 39},
+                                                       {328, 31}}};
+inline constexpr FacePoint kJogKnobOffset{4, -8};
 
 // Shuttle indicator per |speed| 0..9: dot at (349 + dx, y), 5 x 5, faded in
 // from the lit face; a negative speed mirrors it to 349 - dx.
-inline constexpr std::array<Point2, 10> kShuttleArc{{{0, 12},
-                                                     {8, 13},
-                                                     {14, 15},
-                                                     {19, 18},
-                                                     {24, 21},
-                                                     {28, 27},
-                                                     {31, 32},
-                                                     {33, 39},
-                                                     {34, 45},
-                                                     {33, 51}}};
+inline constexpr std::array<FacePoint, 10> kShuttleArc{{{0, 12},
+                                                        {8, 13},
+                                                        {14, 15},
+                                                        {19, 18},
+                                                        {24, 21},
+                                                        {28, 27},
+                                                        {31, 32},
+                                                        {33, 39},
+                                                        {34, 45},
+                                                        {33, 51}}};
 inline constexpr int kShuttleDotX = 349;
 inline constexpr int kShuttleDotSize = 5;
-inline constexpr Point2 kDialCentre{351, 48};
+inline constexpr FacePoint kDialCentre{351, 48};
 inline constexpr int kDialInnerRadius = 32;  // farther out is the shuttle ring
 
 // The keypad covers the dial at this point while keypad mode is on.
-inline constexpr Point2 kKeypadOrigin{313, 11};
+inline constexpr FacePoint kKeypadOrigin{313, 11};
 inline constexpr std::array<int, 3> kKeypadNumberX{361, 369, 377};
 inline constexpr int kKeypadNumberY = 37;
 
 // Knobs: drawn at origin + knob position.
-inline constexpr Point2 kSeekKnobOrigin{62, 4};
-inline constexpr Point2 kVolumeKnobOrigin{61, 75};
+inline constexpr FacePoint kSeekKnobOrigin{62, 4};
+inline constexpr FacePoint kVolumeKnobOrigin{61, 75};
 
 // Small digits of the audio information, y 22.
 inline constexpr std::array<int, 3> kBitRateDigitX{127, 132, 137};
@@ -110,7 +110,7 @@ constexpr int time_digit_x(int i) {
     return 192 - 8 * i;
 }
 inline constexpr int kTimeY = 55;
-inline constexpr Point2 kTimeMinus{128, 55};
+inline constexpr FacePoint kTimeMinus{128, 55};
 inline constexpr int kUnitLampY = 48;
 
 // Speed display.
@@ -119,11 +119,11 @@ inline constexpr int kSpeedBarReverseEnd = 339;
 inline constexpr int kSpeedBarY = 6;
 
 // Title and display fields.
-inline constexpr Rect kTitleField{58, 0, 236, 17};
-inline constexpr Rect kDisplayField{60, 27, 141, 19};
+inline constexpr SpriteRect kTitleField{58, 0, 236, 17};
+inline constexpr SpriteRect kDisplayField{60, 27, 141, 19};
 inline constexpr int kDisplayStagingY = 127;  // FaceBuffer rows below the visible face
 
 // The badge's home; it is white-keyed there plus its offset.
-inline constexpr Point2 kBadgeHome{134, 19};
+inline constexpr FacePoint kBadgeHome{134, 19};
 
 }  // namespace rq

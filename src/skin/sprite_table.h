@@ -10,16 +10,16 @@
 
 namespace rq {
 
-struct Rect {
+struct SpriteRect {
     int x, y, w, h;
-    constexpr bool operator==(const Rect&) const = default;
+    constexpr bool operator==(const SpriteRect&) const = default;
 };
 
 // The lit (or pressed) look of a face element is the same rectangle this
 // many rows lower on the sheet.
 inline constexpr int kLitRows = 100;
 
-constexpr Rect lit(Rect r) {
+constexpr SpriteRect lit(SpriteRect r) {
     return {r.x, r.y + kLitRows, r.w, r.h};
 }
 
@@ -99,7 +99,7 @@ enum class SpriteId {
 struct Sprite {
     SpriteId id;
     const char* name;
-    Rect rect;  // the first cell of a digit row
+    SpriteRect rect;  // the first cell of a digit row
     Look look = Look::Single;
     int cells = 1;
     int cell_step = 0;  // pixels from one cell to the next
@@ -184,7 +184,7 @@ constexpr const Sprite& sprite(SpriteId id) {
 }
 
 // Cell i of a digit row (0..cells-1).
-constexpr Rect cell(SpriteId id, int i) {
+constexpr SpriteRect cell(SpriteId id, int i) {
     const Sprite& s = sprite(id);
     return {s.rect.x + i * s.cell_step, s.rect.y, s.rect.w, s.rect.h};
 }
@@ -199,7 +199,7 @@ enum class HitLook {
 
 struct HitRect {
     const char* name;
-    Rect rect;
+    SpriteRect rect;
     HitLook look;
 };
 

@@ -9,13 +9,13 @@
 namespace rq::test {
 namespace {
 
-bool inside_sheet(Rect r) {
+bool inside_sheet(SpriteRect r) {
     return r.x >= 0 && r.y >= 0 && r.w > 0 && r.h > 0 && r.x + r.w <= kSheetWidth &&
            r.y + r.h <= kSheetHeight;
 }
 
 // Blank: a single colour throughout.
-bool blank(const SkinSurface& s, Rect r) {
+bool blank(const SkinSurface& s, SpriteRect r) {
     std::set<uint32_t> colours;
     for (int y = r.y; y < r.y + r.h; ++y)
         for (int x = r.x; x < r.x + r.w; ++x) {
@@ -26,7 +26,7 @@ bool blank(const SkinSurface& s, Rect r) {
     return true;
 }
 
-bool contains(Rect outer, Rect r) {
+bool contains(SpriteRect outer, SpriteRect r) {
     return r.x >= outer.x && r.y >= outer.y && r.x + r.w <= outer.x + outer.w &&
            r.y + r.h <= outer.y + outer.h;
 }
@@ -40,7 +40,7 @@ class BuiltInSheet : public ::testing::Test {
 TEST_F(BuiltInSheet, EverySpriteHasArtInsideTheSheet) {
     for (const Sprite& s : kSprites) {
         for (int i = 0; i < s.cells; ++i) {
-            Rect r = s.cells > 1 ? cell(s.id, i) : s.rect;
+            SpriteRect r = s.cells > 1 ? cell(s.id, i) : s.rect;
             ASSERT_TRUE(inside_sheet(r)) << s.name << " cell " << i;
             EXPECT_FALSE(blank(sheet, r)) << s.name << " cell " << i;
             if (s.look == Look::Twin) {
@@ -52,7 +52,7 @@ TEST_F(BuiltInSheet, EverySpriteHasArtInsideTheSheet) {
 }
 
 TEST_F(BuiltInSheet, LitLooksDifferFromNormalOnes) {
-    auto same = [&](Rect a, Rect b) {
+    auto same = [&](SpriteRect a, SpriteRect b) {
         for (int y = 0; y < a.h; ++y)
             for (int x = 0; x < a.w; ++x)
                 if (!(pixel(sheet, a.x + x, a.y + y) == pixel(sheet, b.x + x, b.y + y)))
@@ -73,7 +73,7 @@ TEST_F(BuiltInSheet, LitLooksDifferFromNormalOnes) {
 
 TEST_F(BuiltInSheet, FaceElementsHaveArtWhereTheMouseFindsThem) {
     for (const HitRect& h : kFaceHits) {
-        Rect r = h.rect;
+        SpriteRect r = h.rect;
         if (h.look == HitLook::Keypad) r.x += kKeypadSheetOffset;
         ASSERT_TRUE(inside_sheet(r)) << h.name;
         EXPECT_FALSE(blank(sheet, r)) << h.name;
@@ -96,28 +96,28 @@ TEST_F(BuiltInSheet, CompositionCopiesOnlyNamedSprites) {
         EXPECT_TRUE(inside_sheet(b.source)) << "step " << b.step;
     }
     // The moving parts land on the face and come from art.
-    for (const Point2& p : kJogCircle) {
-        const Rect knob{p.x + kJogKnobOffset.x, p.y + kJogKnobOffset.y, 17, 17};
+    for (const FacePoint& p : kJogCircle) {
+        const SpriteRect knob{p.x + kJogKnobOffset.x, p.y + kJogKnobOffset.y, 17, 17};
         EXPECT_TRUE(contains(sprite(SpriteId::Face).rect, knob));
     }
-    for (const Point2& a : kShuttleArc)
+    for (const FacePoint& a : kShuttleArc)
         for (int sign : {1, -1}) {
-            const Rect dot{kShuttleDotX + sign * a.x, a.y + kLitRows, kShuttleDotSize,
-                           kShuttleDotSize};
+            const SpriteRect dot{kShuttleDotX + sign * a.x, a.y + kLitRows, kShuttleDotSize,
+                                 kShuttleDotSize};
             EXPECT_FALSE(blank(sheet, dot)) << a.x << "," << a.y;
         }
     // The jog knob is white-keyed: white around a dimple.
-    const Rect jog = sprite(SpriteId::JogKnob).rect;
+    const SpriteRect jog = sprite(SpriteId::JogKnob).rect;
     EXPECT_EQ(pixel(sheet, jog.x, jog.y), (Bgr{255, 255, 255}));
     EXPECT_FALSE(pixel(sheet, jog.x + 8, jog.y + 8) == (Bgr{255, 255, 255}));
-    const Rect badge = sprite(SpriteId::Badge).rect;
+    const SpriteRect badge = sprite(SpriteId::Badge).rect;
     EXPECT_EQ(pixel(sheet, badge.x, badge.y), (Bgr{255, 255, 255}));
 }
 
 TEST_F(BuiltInSheet, TitleColourSurvivesTheWhiteKey) {
     // The title's letters take the lit bar's colour and are then copied
     // white-keyed: a pure white there would drop letter pixels.
-    const Rect bar = lit(sprite(SpriteId::TitleBar).rect);
+    const SpriteRect bar = lit(sprite(SpriteId::TitleBar).rect);
     for (int y = bar.y; y < bar.y + bar.h; ++y)
         for (int x = bar.x; x < bar.x + bar.w; ++x)
             ASSERT_FALSE(pixel(sheet, x, y) == (Bgr{255, 255, 255})) << x << "," << y;
@@ -128,7 +128,7 @@ TEST_F(BuiltInSheet, DigitsAreTellApart) {
                         SpriteId::KeypadDigits, SpriteId::KeypadDigitsLit}) {
         std::set<std::vector<uint8_t>> looks;
         for (int d = 0; d < 10; ++d) {
-            const Rect r = cell(id, d);
+            const SpriteRect r = cell(id, d);
             std::vector<uint8_t> bytes;
             for (int y = r.y; y < r.y + r.h; ++y)
                 bytes.insert(bytes.end(), sheet.row(y) + r.x * 3, sheet.row(y) + (r.x + r.w) * 3);

@@ -37,7 +37,7 @@ const QColor kLedRed(0xff, 0x48, 0x36);
 const QColor kLedOff(0x2b, 0x2a, 0x27);
 const QColor kGlass(0x0d, 0x10, 0x12);
 
-QRect qrect(Rect r, int dy = 0) {
+QRect qrect(SpriteRect r, int dy = 0) {
     return QRect(r.x, r.y + dy, r.w, r.h);
 }
 
@@ -139,7 +139,7 @@ void lcd_window(QImage& img, QRect r) {
 }
 
 // A lamp label on the display: dark when lit, a faint ghost otherwise.
-void lcd_lamp(QImage& img, Rect r, int dy, std::string_view text, bool on) {
+void lcd_lamp(QImage& img, SpriteRect r, int dy, std::string_view text, bool on) {
     const int x = r.x + (r.w - pixel_text_width(text)) / 2;
     pixel_text(img, x, r.y + dy + (r.h - 5) / 2, text, on ? kLcdInk : kLcdGhost);
 }
@@ -181,21 +181,22 @@ void symbol_back(QImage& img, int cx, int cy, QColor c) {
 // A face button of the sprite table, in its normal or pressed look, with
 // its symbol centred. `shift` moves the whole button (the FULL key).
 template <typename Symbol>
-void face_button(QPainter& p, QImage& img, Rect r, int dy, bool pressed, Symbol symbol) {
+void face_button(QPainter& p, QImage& img, SpriteRect r, int dy, bool pressed, Symbol symbol) {
     QRect q = qrect(r, dy);
     button_body(p, img, q, pressed);
     const int cx = q.left() + r.w / 2, cy = q.top() + r.h / 2 + (pressed ? 1 : 0);
     symbol(img, cx, cy, pressed ? kSymbolLit : kSymbol);
 }
 
-void text_button(QPainter& p, QImage& img, Rect r, int dy, bool pressed, std::string_view text) {
+void text_button(QPainter& p, QImage& img, SpriteRect r, int dy, bool pressed,
+                 std::string_view text) {
     face_button(p, img, r, dy, pressed, [&](QImage& im, int cx, int cy, QColor c) {
         pixel_text(im, cx - pixel_text_width(text) / 2, cy - 2, text, c);
     });
 }
 
 // A flat switch with a printed name that lights green.
-void lamp_switch(QPainter& p, QImage& img, Rect r, int dy, bool on, std::string_view text) {
+void lamp_switch(QPainter& p, QImage& img, SpriteRect r, int dy, bool on, std::string_view text) {
     QRect q = qrect(r, dy);
     fill(img, q, kButtonEdge);
     QRect in = q.adjusted(1, 1, -1, -1);
@@ -206,7 +207,7 @@ void lamp_switch(QPainter& p, QImage& img, Rect r, int dy, bool on, std::string_
     pixel_text(img, x, q.top() + (r.h - 5) / 2, text, on ? kLedGreen : kSilk.darker(115));
 }
 
-void power_button(QPainter& p, QImage& img, Rect r, int dy, bool pressed) {
+void power_button(QPainter& p, QImage& img, SpriteRect r, int dy, bool pressed) {
     QRect q = qrect(r, dy);
     button_body(p, img, q, pressed);
     const QPointF c(q.left() + r.w / 2.0, q.top() + r.h / 2.0 + (pressed ? 1 : 0));
@@ -241,9 +242,9 @@ void speed_panel(QPainter& p, QImage& img, int dy, bool lit) {
         for (int x : {rx, fx})
             fill(img, QRect(x, kSpeedBarY + dy, 2, 2), lit ? c : kLedOff);
     }
-    const Rect rev = sprite(SpriteId::ReverseLamp).rect;
-    const Rect pause = sprite(SpriteId::PauseLamp).rect;
-    const Rect stop = sprite(SpriteId::StopLamp).rect;
+    const SpriteRect rev = sprite(SpriteId::ReverseLamp).rect;
+    const SpriteRect pause = sprite(SpriteId::PauseLamp).rect;
+    const SpriteRect stop = sprite(SpriteId::StopLamp).rect;
     fill(img, qrect(rev, dy), kGlass);
     fill(img, qrect(pause, dy), kGlass);
     fill(img, qrect(stop, dy), kGlass);
@@ -333,18 +334,18 @@ void display(QImage& img, int dy, bool lit) {
         pixel_text(img, x, kAudioInfoY + dy, "8", kLcdGhost);
     lcd_lamp(img, sprite(SpriteId::SampleRateLamp).rect, dy, "kHz", lit);
     lcd_lamp(img, sprite(SpriteId::BitRateLamp).rect, dy, "kbps", lit);
-    const Rect a = sprite(SpriteId::AbLampA).rect;
+    const SpriteRect a = sprite(SpriteId::AbLampA).rect;
     pixel_text(img, a.x, a.y + dy, "A-", lit ? kLcdInk : kLcdGhost);
-    const Rect b = sprite(SpriteId::AbLampB).rect;
+    const SpriteRect b = sprite(SpriteId::AbLampB).rect;
     pixel_text(img, b.x, b.y + dy, "B", lit ? kLcdInk : kLcdGhost);
     lcd_lamp(img, sprite(SpriteId::AbLampRepeat).rect, dy, "RPT", lit);
     // Units of the raw position: POS FRM / MS.
-    const Rect pos = sprite(SpriteId::UnitLampPosFrames).rect;
+    const SpriteRect pos = sprite(SpriteId::UnitLampPosFrames).rect;
     pixel_text(img, pos.x + 1, pos.y + dy, "POS", lit ? kLcdInk : kLcdGhost);
     pixel_text(img, pos.x + 19, pos.y + dy, "FRM", lit ? kLcdInk : kLcdGhost);
     lcd_lamp(img, sprite(SpriteId::UnitLampMs).rect, dy, "MS", lit);
     // Zoom label (four rows) and per-cent sign.
-    const Rect zoom = sprite(SpriteId::ZoomLabel).rect;
+    const SpriteRect zoom = sprite(SpriteId::ZoomLabel).rect;
     const QColor zoom_ink = lit ? kLcdInk : kLcdGhost;
     hline(img, zoom.x, zoom.x + 12, zoom.y + 2 + dy, zoom_ink);
     hline(img, zoom.x + 36, zoom.x + zoom.w - 1, zoom.y + 2 + dy, zoom_ink);
@@ -355,7 +356,7 @@ void display(QImage& img, int dy, bool lit) {
         for (int x = 0; x < 17; ++x)
             if (label.pixel(x, y) != kLcdBg.rgb())
                 img.setPixel(zoom.x + 15 + x, zoom.y + y - 1 + dy, label.pixel(x, y));
-    const Rect pc = sprite(SpriteId::PercentLamp).rect;
+    const SpriteRect pc = sprite(SpriteId::PercentLamp).rect;
     pixel_text(img, pc.x + 1, pc.y + dy, "%", lit ? kLcdInk : kLcdGhost);
     // Ghost digits under the counter and the time.
     for (int i = 0; i < 7; ++i)
@@ -391,7 +392,7 @@ void face(QPainter& p, QImage& img, int dy, bool lit, bool second) {
     }
 
     // Logo: bright while active; the lit look is the inactive one.
-    const Rect logo = sprite(SpriteId::Logo).rect;
+    const SpriteRect logo = sprite(SpriteId::Logo).rect;
     fill(img, qrect(logo, dy), kEdgeDark);
     vgradient(p, qrect(logo, dy).adjusted(1, 1, -1, -1), QColor(0x20, 0x22, 0x26),
               QColor(0x14, 0x15, 0x18));
@@ -402,7 +403,7 @@ void face(QPainter& p, QImage& img, int dy, bool lit, bool second) {
     title_band(p, img, dy);
     if (second) {
         // Normal: the ground under the title; lit: the title's colour.
-        const Rect bar = sprite(SpriteId::TitleBar).rect;
+        const SpriteRect bar = sprite(SpriteId::TitleBar).rect;
         QRect q(bar.x, bar.y - 200 + dy, bar.w, bar.h);
         if (lit) {
             vgradient(p, q, QColor(0xff, 0xd2, 0x7a), QColor(0xf0, 0x8a, 0x1e));
@@ -412,7 +413,7 @@ void face(QPainter& p, QImage& img, int dy, bool lit, bool second) {
                       QColor(0x0c, 0x0a, 0x08));
         }
     }
-    const Rect mini = sprite(SpriteId::MinimiseButton).rect;
+    const SpriteRect mini = sprite(SpriteId::MinimiseButton).rect;
     face_button(p, img, mini, dy, lit, [](QImage& im, int cx, int cy, QColor c) {
         hline(im, cx - 3, cx + 2, cy + 3, c);
         hline(im, cx - 3, cx + 2, cy + 2, c);
@@ -433,7 +434,7 @@ void face(QPainter& p, QImage& img, int dy, bool lit, bool second) {
         vline(img, x, 83 + dy, 84 + dy, kSilk.darker(150));
     text_button(p, img, sprite(SpriteId::ZoomMinusButton).rect, dy, false, "-");
     text_button(p, img, sprite(SpriteId::ZoomPlusButton).rect, dy, false, "+");
-    Rect full = sprite(SpriteId::FullButton).rect;
+    SpriteRect full = sprite(SpriteId::FullButton).rect;
     if (lit) full.x += 1;  // the pressed look is copied one column left
     text_button(p, img, full, dy, lit, "FULL");
 
@@ -447,9 +448,9 @@ void face(QPainter& p, QImage& img, int dy, bool lit, bool second) {
     face_button(p, img, sprite(SpriteId::BackButton).rect, dy, lit, symbol_back);
     face_button(p, img, sprite(SpriteId::NextButton).rect, dy, lit, symbol_next);
     // PLAY's light: on in the normal look, which the face shows while playing.
-    const Rect play = sprite(SpriteId::PlayButton).rect;
+    const SpriteRect play = sprite(SpriteId::PlayButton).rect;
     led(img, play.x + play.w - 7, play.y + 3 + dy, 3, 2, kLedGreen, true);
-    const Rect still = sprite(SpriteId::StillButton).rect;
+    const SpriteRect still = sprite(SpriteId::StillButton).rect;
     led(img, still.x + still.w - 6, still.y + 3 + dy, 3, 2, kLedAmber, false);
 
     dial(p, img, dy, lit);
@@ -463,13 +464,13 @@ void zoom_pair(QPainter& p, QImage& img, int x, int y, bool minus_pressed, bool 
 
 // The index-search keypad at its sheet place; lit: every key pressed.
 void keypad(QPainter& p, QImage& img, int dy, bool lit) {
-    const Rect k = sprite(SpriteId::Keypad).rect;
+    const SpriteRect k = sprite(SpriteId::Keypad).rect;
     const QRect q = qrect(k, dy);
     fill(img, q, kEdgeDark);
     vgradient(p, q.adjusted(1, 1, -1, -1), QColor(0x2c, 0x2f, 0x34), QColor(0x18, 0x19, 0x1c));
     pixel_text(img, q.left() + 10, q.top() + 2, "INDEX SEARCH", kSilk.darker(110));
     auto key = [&](int face_x, int face_y, int w, int h, std::string_view text) {
-        const Rect r{face_x + kKeypadSheetOffset, face_y, w, h};
+        const SpriteRect r{face_x + kKeypadSheetOffset, face_y, w, h};
         text_button(p, img, r, dy, lit, text);
     };
     key(316, 19, 35, 13, "<BACK");
@@ -494,43 +495,43 @@ void sprites(QPainter& p, QImage& img) {
     // Display digits: ink on the display's own colour, so they may be
     // copied or white-keyed alike.
     for (int d = 0; d < 10; ++d) {
-        Rect t = cell(SpriteId::TimeDigits, d);
+        SpriteRect t = cell(SpriteId::TimeDigits, d);
         fill(img, qrect(t), kLcdBg);
         seg7(img, t.x, t.y, t.w, t.h, kDigitSegments[d], kLcdInk, kLcdGhost);
-        Rect c = cell(SpriteId::CounterDigits, d);
+        SpriteRect c = cell(SpriteId::CounterDigits, d);
         fill(img, qrect(c), kLcdBg);
         seg7(img, c.x, c.y, c.w, c.h, kDigitSegments[d], kLcdInk, kLcdGhost);
-        Rect s = cell(SpriteId::SmallDigits, d);
+        SpriteRect s = cell(SpriteId::SmallDigits, d);
         fill(img, qrect(s), kLcdBg);
         pixel_text(img, s.x, s.y, std::string(1, char('0' + d)), kLcdInk);
         for (SpriteId id : {SpriteId::KeypadDigits, SpriteId::KeypadDigitsLit}) {
-            Rect k = cell(id, d);
+            SpriteRect k = cell(id, d);
             fill(img, qrect(k), kLcdBg);
             const QColor ink = id == SpriteId::KeypadDigits ? kLcdInk : kLcdInkLit;
             seg7(img, k.x, k.y, k.w, k.h, kDigitSegments[d], ink, kLcdGhost);
         }
     }
     // Minus, hours mark ("h"), minutes mark (') and closing sign (").
-    const Rect minus = sprite(SpriteId::TimeMinus).rect;
+    const SpriteRect minus = sprite(SpriteId::TimeMinus).rect;
     fill(img, qrect(minus), kLcdBg);
     seg7(img, minus.x, minus.y, 6, 13, 0x40, kLcdInk, kLcdGhost);
-    const Rect hours = sprite(SpriteId::TimeHoursMark).rect;
+    const SpriteRect hours = sprite(SpriteId::TimeHoursMark).rect;
     fill(img, qrect(hours), kLcdBg);
     seg7(img, hours.x, hours.y, 6, 13, 0x74, kLcdInk, kLcdBg);
-    const Rect mins = sprite(SpriteId::TimeMinutesMark).rect;
+    const SpriteRect mins = sprite(SpriteId::TimeMinutesMark).rect;
     fill(img, qrect(mins), kLcdBg);
     vline(img, mins.x + 2, mins.y + 1, mins.y + 4, kLcdInk);
-    const Rect secs = sprite(SpriteId::TimeSecondsMark).rect;
+    const SpriteRect secs = sprite(SpriteId::TimeSecondsMark).rect;
     fill(img, qrect(secs), kLcdBg);
     vline(img, secs.x + 1, secs.y + 1, secs.y + 4, kLcdInk);
     vline(img, secs.x + 3, secs.y + 1, secs.y + 4, kLcdInk);
-    const Rect sep = sprite(SpriteId::CounterSeparator).rect;
+    const SpriteRect sep = sprite(SpriteId::CounterSeparator).rect;
     fill(img, qrect(sep), kLcdBg);
     for (int i = 0; i < 9; ++i)
         img.setPixel(sep.x + 4 - i / 2, sep.y + 1 + i, kLcdInk.rgb());
 
     // Seek knob: a bright pill with a centre line.
-    const Rect seek = sprite(SpriteId::SeekKnob).rect;
+    const SpriteRect seek = sprite(SpriteId::SeekKnob).rect;
     fill(img, qrect(seek), kEdgeDark);
     vgradient(p, qrect(seek).adjusted(1, 1, -1, -1), QColor(0xf2, 0xf4, 0xf6),
               QColor(0x8c, 0x92, 0x9a));
@@ -540,13 +541,13 @@ void sprites(QPainter& p, QImage& img) {
           QPoint(seek.x, seek.y + seek.h - 1), QPoint(seek.x + seek.w - 1, seek.y + seek.h - 1)})
         img.setPixel(c, QColor(0x10, 0x12, 0x14).rgb());
     // Volume knob.
-    const Rect vol = sprite(SpriteId::VolumeKnob).rect;
+    const SpriteRect vol = sprite(SpriteId::VolumeKnob).rect;
     fill(img, qrect(vol), kEdgeDark);
     vgradient(p, qrect(vol).adjusted(1, 1, -1, -1), QColor(0xe6, 0xe9, 0xed),
               QColor(0x7c, 0x82, 0x8a));
     vline(img, vol.x + vol.w / 2, vol.y + 2, vol.y + vol.h - 3, kEdgeDark);
     // Jog knob: a dimple on pure white, keyed away around it.
-    const Rect jog = sprite(SpriteId::JogKnob).rect;
+    const SpriteRect jog = sprite(SpriteId::JogKnob).rect;
     fill(img, qrect(jog), Qt::white);
     {
         const double cx = jog.x + jog.w / 2.0, cy = jog.y + jog.h / 2.0;
@@ -564,25 +565,25 @@ void sprites(QPainter& p, QImage& img) {
     }
 
     // Looks kept beside the faces.
-    const Rect play_stopped = sprite(SpriteId::PlayStoppedLook).rect;
+    const SpriteRect play_stopped = sprite(SpriteId::PlayStoppedLook).rect;
     button_body(p, img, qrect(play_stopped), false);
     symbol_play(img, play_stopped.x + 18, play_stopped.y + 12, kSymbol);
     led(img, play_stopped.x + play_stopped.w - 6, play_stopped.y + 3, 3, 2, kLedGreen, false);
-    const Rect paused = sprite(SpriteId::StillPausedLook).rect;
+    const SpriteRect paused = sprite(SpriteId::StillPausedLook).rect;
     button_body(p, img, qrect(paused), false);
     symbol_pause(img, paused.x + 14, paused.y + 11, kSymbol);
     led(img, paused.x + paused.w - 6, paused.y + 3, 3, 2, kLedAmber, true);
-    const Rect pressed_paused = sprite(SpriteId::StillPressedPausedLook).rect;
+    const SpriteRect pressed_paused = sprite(SpriteId::StillPressedPausedLook).rect;
     button_body(p, img, qrect(pressed_paused), true);
     symbol_pause(img, pressed_paused.x + 14, pressed_paused.y + 12, kSymbolLit);
     led(img, pressed_paused.x + pressed_paused.w - 6, pressed_paused.y + 3, 3, 2, kLedAmber, true);
-    const Rect zp = sprite(SpriteId::ZoomPlusPressedLook).rect;
+    const SpriteRect zp = sprite(SpriteId::ZoomPlusPressedLook).rect;
     zoom_pair(p, img, zp.x, zp.y, false, true);
-    const Rect zm = sprite(SpriteId::ZoomMinusPressedLook).rect;
+    const SpriteRect zm = sprite(SpriteId::ZoomMinusPressedLook).rect;
     zoom_pair(p, img, zm.x, zm.y, true, false);
 
     // Badge: a sticker on pure white, keyed away around it.
-    const Rect badge = sprite(SpriteId::Badge).rect;
+    const SpriteRect badge = sprite(SpriteId::Badge).rect;
     const QRect bq = qrect(badge);
     fill(img, bq, Qt::white);
     QRect sticker = bq.adjusted(1, 1, -2, -2);
@@ -621,7 +622,7 @@ QImage draw_sheet() {
 
 QImage draw_face_preview(const QImage& sheet) {
     QImage face = sheet.copy(0, 0, 407, 93);
-    auto put = [&](int dx, int dy, Rect src, bool key_white) {
+    auto put = [&](int dx, int dy, SpriteRect src, bool key_white) {
         for (int y = 0; y < src.h; ++y)
             for (int x = 0; x < src.w; ++x) {
                 const QRgb c = sheet.pixel(src.x + x, src.y + y);
@@ -630,7 +631,7 @@ QImage draw_face_preview(const QImage& sheet) {
             }
     };
     // Title: the second face's colour through a line of pixel text.
-    const Rect bar = sprite(SpriteId::TitleBar).rect;
+    const SpriteRect bar = sprite(SpriteId::TitleBar).rect;
     QImage title = sheet.copy(bar.x, bar.y, bar.w, bar.h);
     QImage ink(bar.w, bar.h, QImage::Format_RGB32);
     ink.fill(Qt::white);
@@ -661,7 +662,7 @@ QImage draw_face_preview(const QImage& sheet) {
                            : cell(SpriteId::CounterDigits, counter[i]),
             false);
     put(kTimeMinus.x, kTimeMinus.y, sprite(SpriteId::TimeMinus).rect, false);
-    const Rect time[8] = {
+    const SpriteRect time[8] = {
         cell(SpriteId::TimeDigits, 1),          sprite(SpriteId::TimeHoursMark).rect,
         cell(SpriteId::TimeDigits, 0),          cell(SpriteId::TimeDigits, 2),
         sprite(SpriteId::TimeMinutesMark).rect, cell(SpriteId::TimeDigits, 0),
@@ -669,11 +670,11 @@ QImage draw_face_preview(const QImage& sheet) {
     for (int i = 7; i >= 0; --i)
         put(time_digit_x(i), kTimeY, time[7 - i], false);
     // Speed +4 bar, jog knob at 2 o'clock, shuttle at +4.
-    const Rect bar_lit = lit(sprite(SpriteId::SpeedBarForward).rect);
+    const SpriteRect bar_lit = lit(sprite(SpriteId::SpeedBarForward).rect);
     put(kSpeedBarForwardX, kSpeedBarY, {bar_lit.x, bar_lit.y, 12, 2}, false);
-    const Point2 jog = kJogCircle[1];
+    const FacePoint jog = kJogCircle[1];
     put(jog.x + kJogKnobOffset.x, jog.y + kJogKnobOffset.y, sprite(SpriteId::JogKnob).rect, true);
-    const Point2 arc = kShuttleArc[4];
+    const FacePoint arc = kShuttleArc[4];
     put(kShuttleDotX + arc.x, arc.y, {kShuttleDotX + arc.x, arc.y + kLitRows, 5, 5}, false);
     put(kBadgeHome.x, kBadgeHome.y, sprite(SpriteId::Badge).rect, true);
     return face;
