@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 #include "skin/face_layout.h"
@@ -27,13 +28,14 @@ Op from(rq::FacePoint dest, rq::SpriteRect src, BlitKind kind = BlitKind::Copy, 
     return {SurfaceId::SkinSheet, dest.x, dest.y, src.x, src.y, src.w, src.h, kind, bias};
 }
 
-// Every step of a busy pass: all lamps and pressed keys lit, the dial
+// Every part of a busy pass: all lamps and pressed keys lit, the dial
 // turning with the shuttle out, counters, time, both scrolling fields and
 // the badge.
 std::vector<Op> full_face_pass() {
     std::vector<Op> ops;
     for (const rq::FaceBlit& b : rq::kFixedFaceBlits)
-        if (b.step != 37) ops.push_back(from(b.dest, b.source));
+        if (std::string_view(b.what) != "logo while inactive")
+            ops.push_back(from(b.dest, b.source));
     for (int i = 0; i < 3; ++i)
         ops.push_back(
             from({rq::kBitRateDigitX[i], rq::kAudioInfoY}, rq::cell(SpriteId::SmallDigits, i + 1)));

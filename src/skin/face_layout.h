@@ -15,43 +15,43 @@ struct FacePoint {
 
 enum class BlitKind { Copy, KeyWhite, KeyBlack, Fade };
 
-// One fixed copy from SkinSheet into FaceBuffer. `step` orders it in the
-// pass; whether it is drawn depends on the player's state.
+// One fixed copy from SkinSheet into FaceBuffer, listed in drawing order;
+// whether it is drawn depends on the player's state.
 struct FaceBlit {
-    int step;
+    const char* what;
     FacePoint dest;
     SpriteRect source;
     BlitKind blit = BlitKind::Copy;
 };
 
 inline constexpr FaceBlit kFixedFaceBlits[] = {
-    {1, {0, 0}, {0, 0, 406, 93}},         // the face
-    {2, {179, 22}, {179, 122, 21, 5}},    // A-B set
-    {2, {163, 22}, {163, 122, 9, 5}},     //
-    {3, {173, 22}, {173, 122, 4, 5}},     // A-B: B set
-    {4, {109, 22}, {109, 122, 13, 5}},    // kHz
-    {7, {142, 22}, {142, 122, 16, 5}},    // kbps
-    {9, {237, 45}, {441, 126, 37, 25}},   // PLAY while stopped
-    {10, {347, 4}, {347, 104, 8, 6}},     // pause lamp
-    {11, {275, 19}, {479, 100, 28, 23}},  // STILL while paused
-    {12, {19, 51}, {19, 151, 32, 11}},    // SHUFFLE on
-    {13, {19, 38}, {19, 138, 32, 11}},    // REPEAT on
-    {14, {236, 45}, {236, 145, 38, 25}},  // PLAY pressed
-    {15, {275, 19}, {412, 170, 28, 23}},  // STILL pressed to pause
-    {16, {275, 19}, {275, 119, 28, 23}},  // STILL pressed
-    {17, {237, 19}, {237, 119, 37, 23}},  // STOP pressed
-    {18, {208, 73}, {208, 173, 46, 13}},  // BACK pressed
-    {19, {256, 73}, {256, 173, 46, 13}},  // NEXT pressed
-    {20, {208, 45}, {208, 145, 28, 25}},  // REW pressed
-    {21, {275, 45}, {275, 145, 28, 25}},  // FF pressed
-    {22, {140, 73}, {462, 45, 38, 13}},   // ZOOM - pressed
-    {23, {140, 73}, {462, 30, 38, 13}},   // ZOOM + pressed
-    {25, {237, 45}, {441, 126, 37, 25}},  // PLAY while searching paused
-    {27, {208, 19}, {208, 119, 28, 23}},  // FILE pressed
-    {28, {18, 21}, {18, 121, 34, 13}},    // CONFIG pressed
-    {29, {179, 73}, {180, 173, 24, 13}},  // FULL pressed
-    {30, {17, 66}, {17, 166, 36, 20}},    // POWER pressed
-    {37, {12, 0}, {12, 100, 46, 16}},     // logo while inactive
+    {"the face", {0, 0}, {0, 0, 406, 93}},
+    {"A-B set", {179, 22}, {179, 122, 21, 5}},
+    {"A-B set", {163, 22}, {163, 122, 9, 5}},
+    {"A-B: B set", {173, 22}, {173, 122, 4, 5}},
+    {"kHz", {109, 22}, {109, 122, 13, 5}},
+    {"kbps", {142, 22}, {142, 122, 16, 5}},
+    {"PLAY while stopped", {237, 45}, {441, 126, 37, 25}},
+    {"pause lamp", {347, 4}, {347, 104, 8, 6}},
+    {"STILL while paused", {275, 19}, {479, 100, 28, 23}},
+    {"SHUFFLE on", {19, 51}, {19, 151, 32, 11}},
+    {"REPEAT on", {19, 38}, {19, 138, 32, 11}},
+    {"PLAY pressed", {236, 45}, {236, 145, 38, 25}},
+    {"STILL pressed to pause", {275, 19}, {412, 170, 28, 23}},
+    {"STILL pressed", {275, 19}, {275, 119, 28, 23}},
+    {"STOP pressed", {237, 19}, {237, 119, 37, 23}},
+    {"BACK pressed", {208, 73}, {208, 173, 46, 13}},
+    {"NEXT pressed", {256, 73}, {256, 173, 46, 13}},
+    {"REW pressed", {208, 45}, {208, 145, 28, 25}},
+    {"FF pressed", {275, 45}, {275, 145, 28, 25}},
+    {"ZOOM - pressed", {140, 73}, {462, 45, 38, 13}},
+    {"ZOOM + pressed", {140, 73}, {462, 30, 38, 13}},
+    {"PLAY while searching paused", {237, 45}, {441, 126, 37, 25}},
+    {"FILE pressed", {208, 19}, {208, 119, 28, 23}},
+    {"CONFIG pressed", {18, 21}, {18, 121, 34, 13}},
+    {"FULL pressed", {179, 73}, {180, 173, 24, 13}},
+    {"POWER pressed", {17, 66}, {17, 166, 36, 20}},
+    {"logo while inactive", {12, 0}, {12, 100, 46, 16}},
 };
 
 // Jog knob positions around the dial; the knob is drawn white-keyed at

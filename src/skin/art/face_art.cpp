@@ -648,7 +648,8 @@ QImage draw_face_preview(const QImage& sheet) {
     put(kVolumeKnobOrigin.x + 40, kVolumeKnobOrigin.y, sprite(SpriteId::VolumeKnob).rect, false);
     // Lamps: kHz, kbps, A-B, shuffle; 44 kHz, 128 kbps.
     for (const FaceBlit& b : kFixedFaceBlits)
-        if (b.step == 4 || b.step == 7 || b.step == 2 || b.step == 12)
+        if (std::string_view(b.what) == "kHz" || std::string_view(b.what) == "kbps" ||
+            std::string_view(b.what) == "A-B set" || std::string_view(b.what) == "SHUFFLE on")
             put(b.dest.x, b.dest.y, b.source, false);
     put(kSampleRateDigitX[0], kAudioInfoY, cell(SpriteId::SmallDigits, 4), false);
     put(kSampleRateDigitX[1], kAudioInfoY, cell(SpriteId::SmallDigits, 4), false);
