@@ -2,14 +2,28 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
+#include <cstring>
 
 #include "app/player_window.h"
+#include "skin/builtin_resources.h"
 
 namespace rq {
+
+namespace {
+
+// The part of FaceBuffer the window shows.
+constexpr int kFaceWidth = 407;
+constexpr int kFaceHeight = 93;
+
+}  // namespace
 
 FaceWindow::FaceWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -33,7 +47,10 @@ Size FaceWindow::desktop_size() const {
 }
 
 void FaceWindow::set_icon() {
-    setWindowIcon(QIcon(":/rq810z/icon.png"));
+    std::string_view png = builtin_resource(kIconResource);
+    QPixmap icon;
+    if (icon.loadFromData(reinterpret_cast<const uchar*>(png.data()), uint(png.size()), "PNG"))
+        setWindowIcon(QIcon(icon));
 }
 
 void FaceWindow::accept_drops() {
@@ -84,9 +101,24 @@ void FaceWindow::closeEvent(QCloseEvent* event) {
     if (result_ < 0) event->ignore();
 }
 
+void FaceWindow::present_face() {
+    update();
+}
+
 void FaceWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
+    const SkinSurface* face = player_ ? &player_->skin.face_buffer : nullptr;
+    if (!face || !face->loaded()) {
+        painter.fillRect(rect(), Qt::black);
+        return;
+    }
+    // The face is FaceBuffer's top-left corner, copied row by row because
+    // the buffer may be stored bottom-up.
+    const int w = std::min(kFaceWidth, face->width()), h = std::min(kFaceHeight, face->height());
+    QImage image(w, h, QImage::Format_BGR888);
+    for (int y = 0; y < h; ++y)
+        std::memcpy(image.scanLine(y), face->row(y), size_t(w) * 3);
+    painter.drawImage(0, 0, image);
 }
 
 }  // namespace rq

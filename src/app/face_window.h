@@ -28,6 +28,7 @@ class FaceWindow : public QWidget, public WindowHost {
     void kill_timer() override;
     void end_dialog(int result) override;
     void focus_scroll_bar() override;
+    void present_face() override;
 
   signals:
     void ended(int result);

@@ -19,6 +19,7 @@
 #include "playlist/drop_filter.h"
 #include "playlist/drops.h"
 #include "playlist/qt_file_dialogs.h"
+#include "skin/qt_text_renderer.h"
 
 namespace rq {
 
@@ -57,9 +58,11 @@ int PlayerApp::run(int argc, char** argv) {
     std::string program = executable_folder(argc > 0 ? argv[0] : "") + "rq810z";
 
     FaceWindow face;
+    QtTextRenderer text_renderer;
     int result = 0;
     {
         PlayerWindow player({mci, face, volume, keys, program, std::move(args)});
+        player.skin.text_renderer = &text_renderer;
         face.attach(&player);
         QtFileDialogs dialogs(&face);
         player.file_dialogs = &dialogs;

@@ -20,6 +20,7 @@
 #include "platform/wave_out_volume.h"
 #include "playlist/playlist_editor.h"
 #include "playlist/playlist_state.h"
+#include "skin/skin_surfaces.h"
 #include "transport/tick_state.h"
 #include "transport/transport_state.h"
 
@@ -111,6 +112,7 @@ class PlayerWindow {
     PlaylistState playlist;
     IndexMarkState marks;
     HiddenStores stores;
+    SkinSurfaces skin;  // FaceBuffer, SkinSheet, TextCanvas
 
     Point saved_cursor;
     Point last_mouse_point;

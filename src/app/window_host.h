@@ -40,6 +40,9 @@ class WindowHost {
     virtual void end_dialog(int result) = 0;
     // Parks the keyboard focus on the hidden scroll bar.
     virtual void focus_scroll_bar() = 0;
+    // Shows the top-left 407 x 93 of FaceBuffer on the window: the only way
+    // the face reaches the screen. Schedules the paint; returns at once.
+    virtual void present_face() = 0;
 };
 
 // A host without a screen: it records what it was asked.
@@ -53,6 +56,7 @@ class HeadlessHost : public WindowHost {
     int end_result = 0;
     std::string title;
     std::vector<WindowPlacement> placements;
+    int presents = 0;  // present_face calls
 
     Size desktop_size() const override { return desktop; }
     void set_icon() override {}
@@ -71,6 +75,7 @@ class HeadlessHost : public WindowHost {
         end_result = result;
     }
     void focus_scroll_bar() override {}
+    void present_face() override { ++presents; }
 };
 
 }  // namespace rq
