@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "platform/path_util.h"
+#include "skin/skin_setup.h"
 
 namespace rq {
 
@@ -61,9 +62,11 @@ void PlayerWindow::enter_last_folder() {
 void PlayerWindow::first_tick_work() {
     tick.tick_done_first = 1;
     tick.quit_requested = 0;
+    build_skin_surfaces(skin, program_folder, settings.background_name);
     host.place({settings.main_window_pos.x, settings.main_window_pos.y, main_window_width(),
                 kMainWindowHeight, ZOrder::NotTopMost, true, true});
     host.set_title(kWindowTitle);
+    host.present_face();
     enter_last_folder();
 }
 

@@ -15,6 +15,9 @@ void PlayerWindow::shutdown() {
     save_settings();
     playlist.shuffle_order.clear();
     video_window->destroy_window();
+    skin.face_buffer.release();
+    skin.skin_sheet.release();
+    skin.text_canvas.release();
     on_destroy();
     host.end_dialog(1);
 }

@@ -46,6 +46,11 @@ TEST(PlayerWindow, FirstTickTitlesTheWindow) {
     p.pw->timer_tick();
     EXPECT_EQ(p.host.title, " ◎ RQ810Z");
     EXPECT_EQ(p.pw->tick.tick_done_first, 1);
+    // The face is built and shown: the built-in sheet, without a background.
+    EXPECT_TRUE(p.pw->skin.face_buffer.loaded());
+    EXPECT_TRUE(p.pw->skin.skin_sheet.loaded());
+    EXPECT_TRUE(p.pw->skin.text_canvas.loaded());
+    EXPECT_EQ(p.host.presents, 1);
 }
 
 TEST(PlayerWindow, QuitRequestShutsDownOnTheNextMainTick) {
