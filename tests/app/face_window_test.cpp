@@ -10,20 +10,12 @@
 
 #include "app/face_window.h"
 #include "support/player_fixture.h"
+#include "support/qt_app.h"
 
 namespace rq {
 namespace {
 
-// QApplication keeps references to its arguments for its whole life.
-struct AppArgs {
-    int argc = 1;
-    char arg0[5] = "test";
-    char* argv[2] = {arg0, nullptr};
-};
-
 TEST(FaceWindow, EnterEscapeAndCloseDoNotEndTheRun) {
-    AppArgs args;
-    QApplication app(args.argc, args.argv);
     FaceWindow face;
     face.place({10, 20, 406, 92, ZOrder::Top, true, true});
     EXPECT_TRUE(face.isVisible());
@@ -44,8 +36,6 @@ TEST(FaceWindow, EnterEscapeAndCloseDoNotEndTheRun) {
 }
 
 TEST(FaceWindow, TimerDrivesTheTick) {
-    AppArgs args;
-    QApplication app(args.argc, args.argv);
     FaceWindow face;
     test::Player p;
     face.attach(p.pw.get());

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+
 #include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 #include <memory>
 #include <thread>
 #include <vector>
+#include "support/qt_app.h"
 
 #include "platform/picture_targets.h"
 
@@ -47,19 +49,10 @@ void process_events() {
 
 class PictureTargetsTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        static int argc = 1;
-        static char name[] = "test_picture_targets";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QApplication>(argc, argv);
-    }
-    static void TearDownTestSuite() { app_.reset(); }
-
     static QRgb pixel(QWidget& w, int x, int y) {
         return w.grab().toImage().pixel(x, y) | 0xFF000000u;
     }
 
-    static inline std::unique_ptr<QApplication> app_;
     PictureTargets targets_;
 };
 

@@ -10,20 +10,12 @@
 #include <QWidget>
 
 #include "playlist/qt_file_dialogs.h"
+#include "support/qt_app.h"
 
 namespace rq {
 namespace {
 
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "test_playlist_qt";
-    static char* argv[] = {name, nullptr};
-    static QApplication a(argc, argv);
-    return a;
-}
-
 TEST(DropFilter, HandsOverLocalPathsInDropOrder) {
-    app();
     QWidget face;
     face.setAcceptDrops(true);
     std::vector<std::vector<std::string>> drops;
@@ -44,7 +36,6 @@ TEST(DropFilter, HandsOverLocalPathsInDropOrder) {
 }
 
 TEST(DropFilter, RefusesDragsWithoutLocalFiles) {
-    app();
     QWidget face;
     face.setAcceptDrops(true);
     int calls = 0;

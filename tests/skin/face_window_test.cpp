@@ -5,7 +5,7 @@
 #include "app/face_window.h"
 #include "app/player_window.h"
 #include "platform/sim_engine.h"
-#include "qt_app.h"
+#include "support/qt_app.h"
 #include "skin/skin_setup.h"
 #include "skin_fixture.h"
 #include "support/temp_dir.h"

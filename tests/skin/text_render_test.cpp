@@ -3,7 +3,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include "qt_app.h"
+#include "support/qt_app.h"
 #include "skin/qt_text_renderer.h"
 #include "skin/text_canvas.h"
 #include "skin_fixture.h"

@@ -16,7 +16,7 @@ class QtEnvironment : public ::testing::Environment {
 
   private:
     int argc_ = 1;
-    char name_[13] = "test_skin_qt";
+    char name_[12] = "rq810z-test";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
