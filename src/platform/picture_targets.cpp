@@ -1,8 +1,10 @@
 #include "platform/picture_targets.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <algorithm>
 #include <cstring>
 
@@ -95,6 +97,26 @@ void PictureTargets::remove(int handle) {
     }
     delete it->second.view.data();
     targets_.erase(it);
+}
+
+int PictureTargets::desktop_target() {
+    if (!desktop_window_) {
+        desktop_window_ = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::FramelessWindowHint |
+                                                                 Qt::WindowStaysOnBottomHint |
+                                                                 Qt::WindowDoesNotAcceptFocus);
+        desktop_window_->setWindowTitle(kDefaultWindowTitle);
+        desktop_window_->setAttribute(Qt::WA_ShowWithoutActivating);
+        desktop_handle_ = add(desktop_window_.get());
+    }
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        desktop_window_->setGeometry(screen->geometry());
+    desktop_window_->show();
+    desktop_window_->lower();
+    return desktop_handle_;
+}
+
+void PictureTargets::hide_desktop_target() {
+    if (desktop_window_) desktop_window_->hide();
 }
 
 FrameView* PictureTargets::view(int handle) const {

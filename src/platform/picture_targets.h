@@ -48,6 +48,12 @@ class PictureTargets : public QObject, public FrameSink {
     int add(QWidget* window);
     void remove(int handle);
 
+    // The desktop target: a borderless window below all others covering the
+    // primary screen, created and shown on the first call. Its handle.
+    int desktop_target();
+    // Hides the desktop target until the next desktop_target() call.
+    void hide_desktop_target();
+
     // The device's own window; null until a frame arrived for it.
     FrameView* default_window() const { return default_window_.get(); }
     // The view of a handle (the default window for kDefaultTarget), or null.
@@ -86,6 +92,8 @@ class PictureTargets : public QObject, public FrameSink {
     std::map<int, Target> targets_;
     int next_handle_ = kDefaultTarget + 1;
     std::unique_ptr<FrameView> default_window_;
+    std::unique_ptr<QWidget> desktop_window_;
+    int desktop_handle_ = -1;
     bool default_minimized_ = false;
     bool default_dismissed_ = false;  // closed by the user until the next clear
 };

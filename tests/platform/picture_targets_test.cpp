@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -94,6 +96,27 @@ TEST_F(PictureTargetsTest, PaintsTheFrameAtTheDestinationWithBlackAround) {
     targets_.clear(handle);
     process_events();
     EXPECT_EQ(pixel(window, 50, 20), kBlack);
+}
+
+TEST_F(PictureTargetsTest, DesktopTargetCoversTheScreenBelowEverything) {
+    const int handle = targets_.desktop_target();
+    EXPECT_NE(handle, kDefaultTarget);
+    EXPECT_EQ(targets_.desktop_target(), handle);  // one desktop
+    QWidget* desktop = targets_.view(handle)->parentWidget();
+    ASSERT_NE(desktop, nullptr);
+    EXPECT_TRUE(desktop->isVisible());
+    EXPECT_TRUE(desktop->windowFlags().testFlag(Qt::WindowStaysOnBottomHint));
+    EXPECT_EQ(desktop->geometry(), QGuiApplication::primaryScreen()->geometry());
+
+    present_from_thread(targets_, handle, false, 20, 10, kRed, {30, 40, 20, 10});
+    process_events();
+    EXPECT_EQ(pixel(*desktop, 30, 40), kRed);
+    EXPECT_EQ(pixel(*desktop, 29, 40), kBlack);
+
+    targets_.hide_desktop_target();
+    EXPECT_FALSE(desktop->isVisible());
+    EXPECT_EQ(targets_.desktop_target(), handle);
+    EXPECT_TRUE(desktop->isVisible());
 }
 
 TEST_F(PictureTargetsTest, OnlyTheLatestFrameOfAHandleIsPainted) {
