@@ -142,20 +142,16 @@ void parse_settings(std::string_view text, Settings& s, std::string& last_list_f
         int v = to_int(value);
         switch (n) {
             case 1:
-            case 3:
-            case 19: {
-                bool& bad = n == 1 ? bad_main : n == 3 ? bad_video : bad_editor;
-                if (v < desktop.w || v >= 64000)
-                    *slot.int_field(s) = v;
-                else
-                    bad = true;
-                break;
-            }
             case 2:
+            case 3:
             case 4:
+            case 19:
             case 20: {
-                bool& bad = n == 2 ? bad_main : n == 4 ? bad_video : bad_editor;
-                if (v < desktop.h || v >= 64000)
+                // x slots are odd (1, 3, 19), y slots even; a value at or
+                // above 64000 passes whatever the desktop's size.
+                const int limit = n % 2 ? desktop.w : desktop.h;
+                bool& bad = n <= 2 ? bad_main : n <= 4 ? bad_video : bad_editor;
+                if (v < limit || v >= 64000)
                     *slot.int_field(s) = v;
                 else
                     bad = true;
