@@ -5,9 +5,9 @@
 #include "app/face_window.h"
 #include "app/player_window.h"
 #include "platform/sim_engine.h"
-#include "support/qt_app.h"
 #include "skin/skin_setup.h"
 #include "skin_fixture.h"
+#include "support/qt_app.h"
 #include "support/temp_dir.h"
 
 namespace rq::test {

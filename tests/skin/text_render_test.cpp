@@ -3,10 +3,10 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include "support/qt_app.h"
 #include "skin/qt_text_renderer.h"
 #include "skin/text_canvas.h"
 #include "skin_fixture.h"
+#include "support/qt_app.h"
 
 namespace rq::test {
 namespace {
