@@ -1,4 +1,3 @@
-#include <climits>
 #include <string>
 #include <string_view>
 
@@ -75,16 +74,12 @@ const Slot kSlots[kSettingsSlots] = {
 #undef INT_SLOT
 #undef TEXT_SLOT
 
-// Decimal conversion of a settings value: leading blanks, optional sign,
-// digits; no digits gives 0. Out-of-range values are held at the int limits.
+// A settings value: leading blanks, then a decimal conversion.
 int to_int(std::string_view v) {
     size_t i = 0;
     while (i < v.size() && (v[i] == ' ' || v[i] == '\t'))
         ++i;
-    long r = parse_decimal(v.substr(i));
-    if (r > INT_MAX) return INT_MAX;
-    if (r < INT_MIN) return INT_MIN;
-    return static_cast<int>(r);
+    return parse_int(v.substr(i));
 }
 
 }  // namespace

@@ -9,14 +9,12 @@
 
 namespace rq {
 
-namespace {
-int to_int(long v) {
-    return static_cast<int>(std::clamp<long>(v, INT_MIN, INT_MAX));
+int query_number(PlayerWindow& pw, const std::string& command) {
+    return parse_int(pw.query(command));
 }
-}  // namespace
 
 int query_position(PlayerWindow& pw) {
-    return to_int(parse_decimal(pw.query("status movie position")));
+    return query_number(pw, "status movie position");
 }
 
 void stop_playback(PlayerWindow& pw) {
@@ -84,7 +82,7 @@ int seek_step(PlayerWindow& pw, int kind, int unit) {
         pos += unit;
     }
     if (pos <= 0) pos = 0;
-    pw.send("seek movie to " + std::to_string(to_int(pos)));
+    pw.send("seek movie to " + std::to_string(std::clamp<long>(pos, 0, INT_MAX)));
     d.prefer_milliseconds = set_time_format(pw, d.prefer_milliseconds);
     d.position = query_position(pw);
     return d.position;

@@ -1,6 +1,8 @@
 #pragma once
 // The small device operations built on the command channel.
 
+#include <string>
+
 namespace rq {
 
 class PlayerWindow;
@@ -17,7 +19,9 @@ int set_time_format(PlayerWindow& pw, int want_milliseconds);
 // user's unit.
 int seek_step(PlayerWindow& pw, int kind, int unit);
 
-// Reads "status movie position" (0 when the query fails).
+// The number a query answers (0 when it fails).
+int query_number(PlayerWindow& pw, const std::string& command);
+// Reads "status movie position".
 int query_position(PlayerWindow& pw);
 
 }  // namespace rq

@@ -21,16 +21,12 @@ void read_destination(PlayerWindow& pw) {
     for (int k = 0; k < 4 && pos <= reply.size(); ++k) {
         size_t blank = reply.find(' ', pos);
         size_t end = blank == std::string::npos ? reply.size() : blank;
-        v[k] = static_cast<int>(parse_decimal(std::string_view(reply).substr(pos, end - pos)));
+        v[k] = parse_int(std::string_view(reply).substr(pos, end - pos));
         if (blank == std::string::npos) break;
         pos = blank + 1;
     }
     pw.media.dest_origin = {v[0], v[1]};
     pw.media.native_size = {v[2], v[3]};
-}
-
-int query_length(PlayerWindow& pw) {
-    return static_cast<int>(parse_decimal(pw.query("status movie length")));
 }
 
 }  // namespace
@@ -80,9 +76,9 @@ void open_current_entry(PlayerWindow& pw) {
     read_destination(pw);
 
     set_time_format(pw, 0);
-    d.length_frames = query_length(pw);
+    d.length_frames = query_number(pw, "status movie length");
     set_time_format(pw, 1);
-    d.length_ms = query_length(pw);
+    d.length_ms = query_number(pw, "status movie length");
     d.prefer_milliseconds = set_time_format(pw, d.prefer_milliseconds);
 
     pl.entry_count = pw.stores.path_list.count();

@@ -2,7 +2,9 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cstring>
 #include <string>
 
@@ -74,6 +76,10 @@ long parse_decimal(std::string_view text) {
         v = v * 10 + (text[i] - '0');
     }
     return neg ? -v : v;
+}
+
+int parse_int(std::string_view text) {
+    return static_cast<int>(std::clamp<long>(parse_decimal(text), INT_MIN, INT_MAX));
 }
 
 MciChannel::MciChannel(PlaybackEngine& engine, std::string log_path) : engine_(engine) {

@@ -43,5 +43,7 @@ class MciChannel {
 // Leading optional sign and decimal digits, as the player converts replies;
 // no digits gives 0.
 long parse_decimal(std::string_view text);
+// The same, held at the limits of an int.
+int parse_int(std::string_view text);
 
 }  // namespace rq

@@ -257,38 +257,37 @@ bool MpvEngine::is_open() const {
     return impl_->open;
 }
 
-void MpvEngine::play() {
-    Impl& m = *impl_;
+namespace {
+
+// A play, pause or stop request: the engine's own state under the lock,
+// then the core's pause flag. Nothing happens without an open file.
+template <typename Update>
+void request_pause(MpvEngine::Impl& m, bool pause, Update update) {
     {
         std::lock_guard lock(m.mutex);
         if (!m.open) return;
-        m.want_pause = false;
-        m.stopped = false;
-        m.parked = false;
+        m.want_pause = pause;
+        update();
     }
-    set_flag_async(m.mpv, "pause", false);
+    set_flag_async(m.mpv, "pause", pause);
 }
 
+}  // namespace
+
+void MpvEngine::play() {
+    request_pause(*impl_, false, [m = impl_.get()] {
+        m->stopped = false;
+        m->parked = false;
+    });
+}
+
+// Pausing a stopped device leaves it stopped.
 void MpvEngine::pause() {
-    Impl& m = *impl_;
-    {
-        std::lock_guard lock(m.mutex);
-        if (!m.open) return;
-        // Pausing a stopped device leaves it stopped.
-        m.want_pause = true;
-    }
-    set_flag_async(m.mpv, "pause", true);
+    request_pause(*impl_, true, [] {});
 }
 
 void MpvEngine::stop() {
-    Impl& m = *impl_;
-    {
-        std::lock_guard lock(m.mutex);
-        if (!m.open) return;
-        m.want_pause = true;
-        m.stopped = true;
-    }
-    set_flag_async(m.mpv, "pause", true);
+    request_pause(*impl_, true, [m = impl_.get()] { m->stopped = true; });
 }
 
 void MpvEngine::seek(int64_t pos, TimeUnit unit) {
