@@ -6,10 +6,10 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh
 
 dir=build/test
-flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DRQ_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build/sanitize
-  flags=(-DCMAKE_BUILD_TYPE=Debug -DRQ_SANITIZE=ON -DRQ_BENCH=OFF)
+  flags=(-DCMAKE_BUILD_TYPE=Debug -DRQ_WERROR=ON -DRQ_SANITIZE=ON -DRQ_BENCH=OFF)
 fi
 cmake -S . -B "$dir" "${flags[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"

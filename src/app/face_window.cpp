@@ -5,14 +5,17 @@
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMoveEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QRegion>
 #include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
 #include <cstring>
 
 #include "app/player_window.h"
+#include "platform/qt_placement.h"
 #include "skin/builtin_resources.h"
 
 namespace rq {
@@ -58,14 +61,24 @@ void FaceWindow::accept_drops() {
 }
 
 void FaceWindow::place(const WindowPlacement& p) {
-    bool topmost = windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    if (p.z == ZOrder::TopMost && !topmost) setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    if (p.z == ZOrder::NotTopMost && topmost) setWindowFlag(Qt::WindowStaysOnTopHint, false);
-    setGeometry(p.x, p.y, p.w, p.h);
-    if (p.show) show();
-    if (p.z == ZOrder::Top || p.z == ZOrder::TopMost) raise();
-    if (p.z == ZOrder::Bottom) lower();
-    if (p.activate) activateWindow();
+    apply_placement(*this, p);
+}
+
+void FaceWindow::set_region(const std::vector<Rect>& rects) {
+    QRegion region;
+    for (const Rect& r : rects)
+        region += QRect(r.x, r.y, r.w, r.h);
+    setMask(region);
+}
+
+bool FaceWindow::minimized() const {
+    return isMinimized();
+}
+
+void FaceWindow::moveEvent(QMoveEvent* event) {
+    // The saved position follows the window wherever it is put.
+    if (player_ && result_ < 0) player_->settings.main_window_pos = {pos().x(), pos().y()};
+    QWidget::moveEvent(event);
 }
 
 void FaceWindow::set_title(const std::string& title) {

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/window_host.h"
+#include "platform/window_host.h"
 
 namespace rq {
 
@@ -24,6 +24,8 @@ class FaceWindow : public QWidget, public WindowHost {
     void accept_drops() override;
     void place(const WindowPlacement& p) override;
     void set_title(const std::string& title) override;
+    void set_region(const std::vector<Rect>& rects) override;
+    bool minimized() const override;
     bool start_timer(int period_ms) override;
     void kill_timer() override;
     void end_dialog(int result) override;
@@ -36,6 +38,7 @@ class FaceWindow : public QWidget, public WindowHost {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:

@@ -12,10 +12,13 @@
 
 #include "app/face_window.h"
 #include "app/player_window.h"
+#include "panels/qt_popup_windows.h"
+#include "platform/dbus_screen_saver.h"
 #include "platform/engine_factory.h"
 #include "platform/key_filter.h"
 #include "platform/path_util.h"
 #include "platform/picture_targets.h"
+#include "platform/working_directory.h"
 #include "playlist/drop_filter.h"
 #include "playlist/drops.h"
 #include "playlist/qt_file_dialogs.h"
@@ -50,8 +53,9 @@ int PlayerApp::run(int argc, char** argv) {
     // Outlives the engine, whose render thread hands it frames.
     PictureTargets targets;
     std::unique_ptr<PlaybackEngine> engine = make_engine(&targets);
+    ProcessWorkingDirectory cwd;
     const char* log = std::getenv("RQ810Z_MCI_LOG");
-    MciChannel mci(*engine, log ? log : "");
+    MciChannel mci(*engine, cwd, log ? log : "");
     WaveOutVolume volume(engine.get(), WaveOutVolume::default_store_path());
 
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
@@ -59,13 +63,14 @@ int PlayerApp::run(int argc, char** argv) {
 
     FaceWindow face;
     QtTextRenderer text_renderer;
+    QtFileDialogs dialogs(&face, cwd);
+    QtChildWindows children(targets);
+    DbusScreenSaver screen_saver;
     int result = 0;
     {
-        PlayerWindow player({mci, face, volume, keys, program, std::move(args)});
-        player.skin.text_renderer = &text_renderer;
+        PlayerWindow player({mci, face, children.windows(), volume, keys, cwd, text_renderer,
+                             dialogs, screen_saver, program, std::move(args)});
         face.attach(&player);
-        QtFileDialogs dialogs(&face);
-        player.file_dialogs = &dialogs;
         DropFilter drops([&](const std::vector<std::string>& paths) { scan_drop(player, paths); });
         face.installEventFilter(&drops);
 
@@ -76,7 +81,10 @@ int PlayerApp::run(int argc, char** argv) {
                 signalfd_siginfo info;
                 while (read(signal_fd, &info, sizeof info) > 0) {
                 }
-                player.shutdown();
+                // As the POWER button: the next main tick ends the run. A
+                // second signal does not wait for it.
+                if (player.tick.quit_requested == 1) player.shutdown();
+                player.tick.quit_requested = 1;
             });
         }
         // A logout ends the session's applications: save on the way out.

@@ -1,46 +1,63 @@
 #include "app/player_window.h"
 
-#include <unistd.h>
-
 #include <fstream>
 
+#include "input/geometry.h"
+#include "media/device_ops.h"
+#include "media/open_entry.h"
 #include "platform/path_util.h"
+#include "playlist/list_file.h"
+#include "playlist/playlist_model.h"
 #include "skin/skin_setup.h"
 
 namespace rq {
 
-PlayerWindow::PlayerWindow(PlayerEnv env)
-    : mci(env.mci),
-      host(env.host),
-      volume(env.volume),
-      keys(env.keys),
-      args(std::move(env.args)),
-      program_path(std::move(env.program_path)),
-      // The children's windows come later, on demand; the objects exist now.
-      full_screen_input(std::make_unique<FullScreenInput>()),
-      video_window(std::make_unique<VideoWindow>()),
-      caption_overlay(std::make_unique<CaptionOverlay>()),
-      control_panel(std::make_unique<ControlPanel>()),
-      playlist_editor(std::make_unique<PlaylistEditor>()) {}
+namespace {
+
+// The face's outline: the strip, then the narrower rows of its feet.
+const std::vector<Rect> kFaceRegion{
+    {0, 0, 406, 88}, {22, 88, 362, 2}, {22, 90, 65, 3}, {319, 90, 65, 3}};
+
+// 74051160 is 4294967295 / 58: the knob's 58 steps over the whole value.
+int volume_knob_for(uint32_t volume) {
+    return static_cast<int>(volume / 74051160u);
+}
+
+// The command line's arguments as one entry, joined with blanks as a name
+// with blanks arrives split. A relative name is taken in the folder the
+// player was started from, where the user meant it.
+std::string command_line_entry(const std::vector<std::string>& args, const WorkingDirectory& cwd) {
+    std::string entry;
+    for (const std::string& a : args)
+        entry += " " + a;
+    if (!entry.empty()) entry.erase(0, 1);
+    if (!entry.empty() && entry.front() != '/') entry = cwd.resolve(entry);
+    return entry;
+}
+
+}  // namespace
+
+PlayerWindow::PlayerWindow(PlayerEnv env) : Player(std::move(env)) {}
 
 PlayerWindow::~PlayerWindow() {
     send("close movie");
+    env.screen_saver.release();
 }
 
 int PlayerWindow::on_create() {
-    timer_running = host.start_timer(kTimerPeriodMs);
-    return timer_running ? 0 : -1;
+    timer_running_ = host().start_timer(kTimerPeriodMs);
+    return timer_running_ ? 0 : -1;
 }
 
 void PlayerWindow::on_destroy() {
-    if (timer_running) host.kill_timer();
-    timer_running = false;
+    if (timer_running_) host().kill_timer();
+    timer_running_ = false;
 }
 
 void PlayerWindow::init_dialog() {
-    host.set_icon();
-    host.accept_drops();
-    program_folder = folder_of(program_path);
+    host().set_icon();
+    host().accept_drops();
+    program_folder = folder_of(env.program_path);
     if (program_folder.empty()) program_folder = "./";
 
     if (std::ifstream(settings_path()).is_open())
@@ -48,26 +65,59 @@ void PlayerWindow::init_dialog() {
     else
         save_settings();
 
-    host.place({settings.main_window_pos.x, settings.main_window_pos.y, main_window_width(),
-                kMainWindowHeight, ZOrder::Top, true, true});
+    host().place({settings.main_window_pos.x, settings.main_window_pos.y, main_window_width(),
+                  kMainWindowHeight, ZOrder::Top, true, true});
 }
 
 void PlayerWindow::enter_last_folder() {
     const std::string& folder = settings.current_folder;
     // An empty or relative folder names nothing to enter.
     if (folder.empty() || folder.front() != '/') return;
-    enter_prefixes(folder);
+    enter_prefixes(env.cwd, folder);
 }
 
 void PlayerWindow::first_tick_work() {
     tick.tick_done_first = 1;
     tick.quit_requested = 0;
+    program_folder = folder_of(env.program_path);
+    if (program_folder.empty()) program_folder = "./";
     build_skin_surfaces(skin, program_folder, settings.background_name);
-    host.place({settings.main_window_pos.x, settings.main_window_pos.y, main_window_width(),
-                kMainWindowHeight, ZOrder::NotTopMost, true, true});
-    host.set_title(kWindowTitle);
-    host.present_face();
+
+    host().place({settings.main_window_pos.x, settings.main_window_pos.y, main_window_width(),
+                  kMainWindowHeight, ZOrder::NotTopMost, true, true});
+    host().set_title(kWindowTitle);
+    host().set_region(kFaceRegion);
+
+    const std::string entry = command_line_entry(env.args, env.cwd);
+    if (!entry.empty()) stores.path_list.insert_at(-1, entry);
+    playlist.entry_count = stores.path_list.count();
+    playlist.current_entry = 0;
+    if (stores.path_list.empty()) {
+        stop_playback(*this);
+        read_default_playlist(*this);
+    }
+
+    VideoWindow& video = windows().video_window;
+    if (!video.exists()) video.create();
+    video.video_pos = settings.video_window_pos;
+    video.place({video.video_pos.x, video.video_pos.y, geometry.video_size.w, geometry.video_size.h,
+                 ZOrder::Unchanged, true, false});
+
+    build_shuffle_order(*this);
+    if (!stores.path_list.empty()) {
+        if (settings.autoplay)
+            open_current_entry(*this);
+        else
+            stop_playback(*this);
+        layout(*this);
+    }
+
+    const uint32_t volume = env.volume.get();
+    env.volume.set(volume);
+    input.volume_knob = volume_knob_for(volume);
     enter_last_folder();
+    // The screen saver's low-power phase is the desktop's own business here.
+    host().present_face();
 }
 
 }  // namespace rq

@@ -1,7 +1,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "platform/mci_channel.h"
 
 namespace rq {

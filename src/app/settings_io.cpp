@@ -11,20 +11,20 @@ constexpr size_t kSettingsReadLimit = 1 << 20;
 }  // namespace
 
 void PlayerWindow::clear_key_states() {
-    auto held = [this](int k) { return (keys.query(k) & KeyState::kHeld) != 0; };
-    if (held(vk::kReturn)) (void)keys.query(vk::kMenu);
-    (void)keys.query(vk::letter('N'));
+    auto held = [this](int k) { return (env.keys.query(k) & KeyState::kHeld) != 0; };
+    if (held(vk::kReturn)) (void)env.keys.query(vk::kMenu);
+    (void)env.keys.query(vk::letter('N'));
     bool m_held = held(vk::letter('M'));
     for (int k : {vk::kDown, vk::kRight, vk::kLeft, vk::kUp, vk::kSpace})
-        (void)keys.query(k);
+        (void)env.keys.query(k);
     for (char c : {'X', 'Z', 'S', 'A', 'C', 'B', 'V'})
-        (void)keys.query(vk::letter(c));
-    if (!held(vk::letter('F'))) (void)keys.query(vk::letter('G'));
+        (void)env.keys.query(vk::letter(c));
+    if (!held(vk::letter('F'))) (void)env.keys.query(vk::letter('G'));
     for (int k : {vk::kOemComma, vk::kOemPeriod, vk::kOem2, vk::kOem102})
-        (void)keys.query(k);
+        (void)env.keys.query(k);
     if (!m_held) {
-        (void)keys.query(vk::kOem6);
-        (void)keys.query(vk::kOem4);
+        (void)env.keys.query(vk::kOem6);
+        (void)env.keys.query(vk::kOem4);
     }
 }
 
@@ -33,7 +33,7 @@ void PlayerWindow::load_settings() {
     std::string text;
     if (!read_file(settings_path(), text, kSettingsReadLimit) && text.empty()) return;
     std::string last_list = stores.last_list_file.text();
-    parse_settings(text, settings, last_list, host.desktop_size());
+    parse_settings(text, settings, last_list, host().desktop_size());
     stores.last_list_file.set_text(std::move(last_list));
 }
 

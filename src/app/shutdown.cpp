@@ -11,15 +11,23 @@ void PlayerWindow::shutdown() {
     shut_down_ = true;
     stop_playback(*this);
     write_list_file(default_playlist_path(), stores.path_list);
-    settings.video_window_pos = video_window->video_pos;
+    settings.video_window_pos = windows().video_window.video_pos;
     save_settings();
     playlist.shuffle_order.clear();
-    video_window->destroy_window();
+    ChildWindows& w = windows();
+    w.video_window.destroy();
     skin.face_buffer.release();
     skin.skin_sheet.release();
     skin.text_canvas.release();
+    for (PopupWindow* child :
+         {static_cast<PopupWindow*>(&w.editor), static_cast<PopupWindow*>(&w.control_panel),
+          static_cast<PopupWindow*>(&w.caption_overlay),
+          static_cast<PopupWindow*>(&w.full_screen_input)})
+        child->destroy();
+    w.desktop.hide();
+    env.screen_saver.release();
     on_destroy();
-    host.end_dialog(1);
+    host().end_dialog(1);
 }
 
 }  // namespace rq

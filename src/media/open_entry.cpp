@@ -1,98 +1,228 @@
 #include "media/open_entry.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <optional>
 #include <string>
 
-#include "app/player_window.h"
+#include "core/player.h"
+#include "input/geometry.h"
 #include "media/device_ops.h"
+#include "media/index_files.h"
+#include "media/media_info.h"
+#include "panels/panel_exchange.h"
 #include "platform/path_util.h"
+#include "platform/text_decode.h"
+#include "playlist/playlist_model.h"
+#include "skin/text_canvas.h"
 
 namespace rq {
 
 namespace {
 
-// "where movie destination": up to four blank-separated integers.
-void read_destination(PlayerWindow& pw) {
-    std::string reply = pw.query("where movie destination");
+// Reads `n` bytes at `offset` (fewer at the end of the file).
+std::string read_at(int fd, off_t offset, size_t n) {
+    std::string bytes(n, '\0');
+    size_t got = 0;
+    while (got < n) {
+        ssize_t r = pread(fd, bytes.data() + got, n - got, offset + static_cast<off_t>(got));
+        if (r <= 0) break;
+        got += static_cast<size_t>(r);
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
+// The file's size, tag and audio header, read without the device. Only a
+// regular file is read: a FIFO or a device would block or never end.
+std::optional<Id3Tag> read_file_info(Player& p, const std::string& path) {
+    MediaState& m = p.media;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::optional<Id3Tag> tag;
+    struct stat st {};
+    if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        m.current_file_size = st.st_size;
+        if (st.st_size >= static_cast<off_t>(kTagSize))
+            tag = parse_id3v1(read_at(fd, st.st_size - static_cast<off_t>(kTagSize), kTagSize));
+        if (m.current_extension == ".mp3" || m.current_extension == ".rmp") {
+            m.audio_info_valid = 1;
+            if (auto info = find_mpeg_audio_header(read_at(fd, 0, kHeaderScanSize))) {
+                const int rate = info->bitrate_kbps;
+                m.bitrate_digits = {rate / 100 % 10, rate / 10 % 10, rate % 10};
+                m.sample_rate_digits = {info->sample_khz / 10 % 10, info->sample_khz % 10};
+            }
+        }
+    }
+    ::close(fd);
+    return tag;
+}
+
+// "where movie destination": up to four blank-separated integers; an empty
+// reply (no picture) leaves origin and size as they were.
+void read_destination(Player& p) {
+    std::string reply = p.query("where movie destination");
     if (reply.empty()) return;
     int v[4] = {0, 0, 0, 0};
     size_t pos = 0;
-    for (int k = 0; k < 4 && pos <= reply.size(); ++k) {
+    for (int k = 0; k < 4; ++k) {
         size_t blank = reply.find(' ', pos);
         size_t end = blank == std::string::npos ? reply.size() : blank;
         v[k] = parse_int(std::string_view(reply).substr(pos, end - pos));
         if (blank == std::string::npos) break;
         pos = blank + 1;
     }
-    pw.media.dest_origin = {v[0], v[1]};
-    pw.media.native_size = {v[2], v[3]};
+    p.media.dest_origin = {v[0], v[1]};
+    p.media.native_size = {v[2], v[3]};
+}
+
+// The file's lines on the text canvas: name and length, then title and
+// artist (or the name line again) twice, the second smaller.
+void render_title_lines(Player& p, const std::string& file_text, const std::optional<Id3Tag>& tag) {
+    SkinSurface& canvas = p.skin.text_canvas;
+    for (const CanvasStrip& s : {kFileStrip, kTitleStrip, kTitleFieldStrip})
+        clear_canvas_strip(canvas, s.top);
+    const std::string file_line = file_line_text(to_utf8(file_text), p.device.length_ms / 1000);
+    p.media.file_line_width = render_canvas_strip(canvas, p.env.text, kFileStrip, file_line);
+    const std::string title_line =
+        tag ? title_line_text(to_utf8(tag->title), to_utf8(tag->artist)) : file_line;
+    p.media.title_line_width = render_canvas_strip(canvas, p.env.text, kTitleStrip, title_line);
+    render_canvas_strip(canvas, p.env.text, kTitleFieldStrip, title_line);
+    p.media.title_scroll_started = 0;
+    p.media.title_scroll = -141;
+}
+
+// The main window back on top (or not) after the device took the picture.
+void restore_always_on_top(Player& p) {
+    const Point pos = p.settings.main_window_pos;
+    WindowPlacement place{
+        pos.x, pos.y, p.main_window_width(), kMainWindowHeight, ZOrder::NotTopMost, true, false};
+    const int by = p.geometry.minimised_by;
+    if (p.settings.always_on_top == 1 && by == 0) {
+        p.host().place(place);
+        place.z = ZOrder::TopMost;
+        p.host().place(place);
+    } else if (by >= 2) {
+        place.z = ZOrder::TopMost;
+        p.host().place(place);
+        if (p.settings.always_on_top == 0) {
+            place.z = ZOrder::NotTopMost;
+            p.host().place(place);
+        }
+    }
+}
+
+void finish(Player& p) {
+    if (p.tick.window_active) p.host().focus_scroll_bar();
+    p.tick.busy = 0;
 }
 
 }  // namespace
 
-void open_current_entry(PlayerWindow& pw) {
-    DeviceState& d = pw.device;
-    PlaylistState& pl = pw.playlist;
-    pw.marks.index_changed = 0;
-    pw.transport.ab_state = 0;
-    pw.media.audio_info_valid = 0;
-    pw.tick.busy = 1;
+OpenResult open_current_entry(Player& p) {
+    DeviceState& d = p.device;
+    PlaylistState& pl = p.playlist;
+    ChildWindows& w = p.windows();
+    p.marks.index_changed = 0;
+    p.transport.ab_state = 0;
+    p.media.audio_info_valid = 0;
+    p.tick.busy = 1;
     d.speed_index = 0;
 
-    pl.entry_count = pw.stores.path_list.count();
+    pl.entry_count = p.stores.path_list.count();
     if (pl.entry_count == 0) {
-        stop_playback(pw);
-        pw.tick.busy = 0;
-        if (pw.tick.window_active) pw.host.focus_scroll_bar();
-        return;
+        stop_playback(p);
+        finish(p);
+        return OpenResult::EmptyList;
     }
     if (pl.current_entry >= pl.entry_count) pl.current_entry = pl.entry_count - 1;
     if (pl.current_entry < 0) pl.current_entry = 0;
-    const std::string path = pw.stores.path_list.text(pl.current_entry);
-    pw.media.current_path = path;
+    const std::string path = p.stores.path_list.text(pl.current_entry);
+    p.media.current_path = path;
 
-    PathParts parts = split_path(path);
-    pw.stores.lowercase_box.set_text(parts.extension);
-    pw.media.current_extension = pw.stores.lowercase_box.text();
-    pw.settings.current_folder = parts.folder;
+    const PathParts parts = split_path(path);
+    p.stores.lowercase_box.set_text(parts.extension);
+    p.media.current_extension = p.stores.lowercase_box.text();
+    p.settings.current_folder = parts.folder;
     const std::string file_text = parts.name + parts.extension;
 
-    pw.send("stop movie");
-    pw.send("window movie handle default");
-    pw.send("close movie");
+    if (p.tick.fullscreen) read_panel_values(p);
+
+    p.send("stop movie");
+    p.send("window movie handle default");
+    p.send("close movie");
     const std::string open_command = "open \"" + file_text + "\" type mpegvideo alias movie";
 
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-        pw.media.current_file_size = st.st_size;
+    const std::optional<Id3Tag> tag = read_file_info(p, path);
 
     // The open names the file by its bare name, so it resolves in its folder.
-    enter_prefixes(parts.folder);
+    enter_prefixes(p.env.cwd, parts.folder);
 
-    pw.send(open_command);
-    pw.send("stop movie");
+    bool opened;
+    if (p.tick.fullscreen) {
+        opened = p.env.mci.send(open_command, nullptr, 0) == 0;
+        p.send("stop movie");
+        p.send("window movie handle default");
+        send_target(p, w.full_screen_input.handle());
+    } else {
+        opened = p.env.mci.send(open_command, nullptr, 0) == 0;
+        p.send("stop movie");
+        if (p.settings.video_size_mode <= 5) {
+            send_target(p, w.video_window.handle());
+        } else {
+            p.send("window movie handle default state minimized");
+            send_target(p, w.video_window.handle());
+            const Point pos = p.settings.main_window_pos;
+            p.host().place({pos.x, pos.y, p.main_window_width(), kMainWindowHeight, ZOrder::Bottom,
+                            true, false});
+        }
+    }
 
-    read_destination(pw);
+    read_destination(p);
+    if (p.tick.fullscreen) {
+        Rect dest = full_screen_destination(p.media.native_size, p.geometry.screen_size,
+                                            p.settings.fullscreen_fit_mode);
+        dest.y += 20;
+        send_destination(p, dest);
+    }
 
-    set_time_format(pw, 0);
-    d.length_frames = query_number(pw, "status movie length");
-    set_time_format(pw, 1);
-    d.length_ms = query_number(pw, "status movie length");
-    d.prefer_milliseconds = set_time_format(pw, d.prefer_milliseconds);
+    set_time_format(p, 0);
+    d.length_frames = p.query_number("status movie length");
+    set_time_format(p, 1);
+    d.length_ms = p.query_number("status movie length");
+    d.prefer_milliseconds = set_time_format(p, d.prefer_milliseconds);
 
-    pl.entry_count = pw.stores.path_list.count();
+    pl.entry_count = p.stores.path_list.count();
+    load_index(p);
+    load_timed_text(p);
+    layout(p);
+
+    OpenResult result = opened ? OpenResult::Opened : OpenResult::NotOpened;
     if (pl.entry_count == 0) {
-        pw.transport.pending_command = Command::Stop;
+        p.transport.pending_command = Command::Stop;
     } else {
         d.stopped = 0;
         d.paused = 0;
-        if (!pw.tick.fullscreen) pw.send("play movie");
+        if (!p.tick.fullscreen) p.send("play movie");
+    }
+    if (opened) {
+        pl.failed_opens = 0;
+    } else if (++pl.failed_opens >= pl.entry_count) {
+        // Every entry of a whole pass failed: stop instead of cycling on.
+        pl.failed_opens = 0;
+        stop_playback(p);
     }
     d.position = 0;
-    pw.media.title_scroll = -141;
-    pw.tick.busy = 0;
-    if (pw.tick.window_active) pw.host.focus_scroll_bar();
+
+    render_title_lines(p, file_text, tag);
+    restore_always_on_top(p);
+
+    p.tick.busy = 0;
+    if (pl.editor_open) mark_current_entry(p, 0, pl.current_entry);
+    finish(p);
+    return result;
 }
 
 }  // namespace rq

@@ -1,7 +1,5 @@
 #include "platform/mci_channel.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <climits>
@@ -82,7 +80,8 @@ int parse_int(std::string_view text) {
     return static_cast<int>(std::clamp<long>(parse_decimal(text), INT_MIN, INT_MAX));
 }
 
-MciChannel::MciChannel(PlaybackEngine& engine, std::string log_path) : engine_(engine) {
+MciChannel::MciChannel(PlaybackEngine& engine, WorkingDirectory& cwd, std::string log_path)
+    : engine_(engine), cwd_(cwd) {
     if (!log_path.empty()) log_ = std::fopen(log_path.c_str(), "a");
 }
 
@@ -119,13 +118,7 @@ int MciChannel::dispatch(std::string_view cmd, std::string& answer, bool& has_an
         std::string name(cmd.substr(kOpen.size(), cmd.size() - kOpen.size() - kOpenTail.size()));
         if (engine_.is_open()) return kInUse;
         // The device resolves a bare name against the current directory.
-        if (name.empty() || name.front() != '/') {
-            char cwd[4096];
-            if (!getcwd(cwd, sizeof cwd)) return kCannotOpen;
-            std::string dir = cwd;
-            if (dir.back() != '/') dir += '/';
-            name = dir + name;
-        }
+        name = cwd_.resolve(name);
         if (!engine_.open(name)) return kCannotOpen;
         unit_ = TimeUnit::Milliseconds;
         destination_.reset();

@@ -11,14 +11,16 @@
 #include <string_view>
 
 #include "platform/playback_engine.h"
+#include "platform/working_directory.h"
 
 namespace rq {
 
 class MciChannel {
   public:
-    // `log_path` empty: no log. Otherwise every command and its reply are
-    // appended to that file, one line each.
-    explicit MciChannel(PlaybackEngine& engine, std::string log_path = {});
+    // A bare file name opens against `cwd`. `log_path` empty: no log.
+    // Otherwise every command and its reply are appended to that file, one
+    // line each.
+    MciChannel(PlaybackEngine& engine, WorkingDirectory& cwd, std::string log_path = {});
     ~MciChannel();
     MciChannel(const MciChannel&) = delete;
     MciChannel& operator=(const MciChannel&) = delete;
@@ -35,6 +37,7 @@ class MciChannel {
     void log(std::string_view command, int rc, std::string_view reply);
 
     PlaybackEngine& engine_;
+    WorkingDirectory& cwd_;
     std::FILE* log_ = nullptr;
     TimeUnit unit_ = TimeUnit::Milliseconds;
     std::optional<Rect> destination_;  // set by "put"; cleared by open

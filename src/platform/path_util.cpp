@@ -32,25 +32,6 @@ std::string folder_of(std::string_view path) {
     return split_path(path).folder;
 }
 
-int enter_prefixes(std::string_view path) {
-    if (chdir("/") != 0) return 0;
-    int entered = 1;
-    if (path.empty() || path.front() != '/') return entered;
-    size_t pos = 1;
-    while (pos < path.size()) {
-        size_t next = path.find('/', pos);
-        size_t end = next == std::string_view::npos ? path.size() : next;
-        if (end > pos) {
-            std::string prefix(path.substr(0, end));
-            if (chdir(prefix.c_str()) != 0) break;
-            ++entered;
-        }
-        if (next == std::string_view::npos) break;
-        pos = next + 1;
-    }
-    return entered;
-}
-
 std::string executable_folder(std::string_view argv0) {
     char buf[PATH_MAX];
     ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);

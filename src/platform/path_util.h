@@ -18,12 +18,6 @@ PathParts split_path(std::string_view path);
 // The folder of a file path with its trailing "/" ("" when there is none).
 std::string folder_of(std::string_view path);
 
-// Changes the working directory to the root and then into every prefix of
-// `path` that ends just before a "/" (and the whole path when it does not
-// end in "/"), stopping at the first that cannot be entered. Returns the
-// number of changes that succeeded (0 when even the root failed).
-int enter_prefixes(std::string_view path);
-
 // The folder of the running executable with a trailing "/".
 std::string executable_folder(std::string_view argv0);
 

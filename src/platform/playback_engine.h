@@ -7,12 +7,9 @@
 #include <optional>
 #include <string>
 
-namespace rq {
+#include "platform/geometry.h"
 
-struct Rect {
-    int x = 0, y = 0, w = 0, h = 0;
-    bool operator==(const Rect&) const = default;
-};
+namespace rq {
 
 enum class EngineMode {
     Playing,

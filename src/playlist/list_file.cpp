@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/player_window.h"
+#include "core/player.h"
 #include "platform/list_store.h"
 #include "platform/path_util.h"
 #include "playlist/playlist_model.h"
@@ -59,20 +59,20 @@ bool write_list_file(const std::string& path, const ListStore& paths) {
     return write_file_atomic(path, out);
 }
 
-bool enter_path_folder(std::string_view path) {
+bool enter_path_folder(WorkingDirectory& cwd, std::string_view path) {
     if (path.empty() || path.front() != '/') return false;
-    return enter_prefixes(path) > 0;
+    return enter_prefixes(cwd, path) > 0;
 }
 
-void read_default_playlist(PlayerWindow& pw) {
-    const std::string path = pw.default_playlist_path();
-    if (read_list_file(path, pw.stores.path_list) < 0) {
+void read_default_playlist(Player& p) {
+    const std::string path = p.default_playlist_path();
+    if (read_list_file(path, p.stores.path_list) < 0) {
         // Only a missing list is created: one that exists but cannot be
         // read must not be replaced by an empty one.
         std::error_code ec;
         if (!std::filesystem::exists(path, ec) && !ec) write_file_atomic(path, "");
     }
-    pw.playlist.entry_count = pw.stores.path_list.count();
+    p.playlist.entry_count = p.stores.path_list.count();
 }
 
 }  // namespace rq

@@ -9,7 +9,8 @@
 namespace rq {
 
 class ListStore;
-class PlayerWindow;
+class WorkingDirectory;
+class Player;
 
 // Inserts every absolute-path line of the file, in file order, at positions
 // 0, 1, 2, ... of `paths` and, when `rows` is given, the editor row for it
@@ -25,10 +26,10 @@ bool write_list_file(const std::string& path, const ListStore& paths);
 // Makes the deepest existing folder along `path` the working directory: a
 // file path leaves it in the file's folder. A path that does not start with
 // "/" changes nothing. Returns false when not even the root was entered.
-bool enter_path_folder(std::string_view path);
+bool enter_path_folder(WorkingDirectory& cwd, std::string_view path);
 
 // The default playlist "RQ01.rql" of the program folder read into path_list
 // (entry_count recounted); created empty when it does not exist.
-void read_default_playlist(PlayerWindow& pw);
+void read_default_playlist(Player& p);
 
 }  // namespace rq

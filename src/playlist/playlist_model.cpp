@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <numeric>
 
-#include "app/player_window.h"
+#include "core/player.h"
 #include "platform/path_util.h"
 
 namespace rq {
@@ -47,11 +47,11 @@ std::string renumber_row(std::string_view row, int index) {
     return out;
 }
 
-void mark_current_entry(PlayerWindow& pw, int skip, int index) {
-    const ListStore& paths = pw.stores.path_list;
+void mark_current_entry(Player& p, int skip, int index) {
+    const ListStore& paths = p.stores.path_list;
     if (skip != 0 || paths.empty()) return;
-    ListStore& rows = pw.playlist_editor->row_list;
-    int& marked = pw.playlist.marked_entry;
+    ListStore& rows = p.editor.row_list;
+    int& marked = p.playlist.marked_entry;
     // A row that no longer exists (the list shrank) is left alone; so is an
     // index past the rows, which must not grow the list.
     if (marked >= 0 && marked < rows.count())
@@ -61,8 +61,8 @@ void mark_current_entry(PlayerWindow& pw, int skip, int index) {
     marked = index;
 }
 
-void build_shuffle_order(PlayerWindow& pw) {
-    PlaylistState& pl = pw.playlist;
+void build_shuffle_order(Player& p) {
+    PlaylistState& pl = p.playlist;
     pl.shuffle_order.clear();
     if (pl.entry_count <= 0) return;
     pl.shuffle_count = pl.entry_count;
@@ -76,32 +76,32 @@ void build_shuffle_order(PlayerWindow& pw) {
         std::swap(pl.shuffle_order[static_cast<size_t>(i)],
                   pl.shuffle_order[static_cast<size_t>(r)]);
     }
-    if (pw.settings.shuffle) pl.current_entry = pl.shuffle_order.front();
+    if (p.settings.shuffle) pl.current_entry = pl.shuffle_order.front();
 }
 
-void show_editor(PlayerWindow& pw) {
-    PlaylistEditor& ed = *pw.playlist_editor;
-    const ListStore& paths = pw.stores.path_list;
+void show_editor(Player& p) {
+    EditorState& ed = p.editor;
+    const ListStore& paths = p.stores.path_list;
     std::vector<std::string> rows;
     rows.reserve(static_cast<size_t>(paths.count()));
     for (int i = 0; i < paths.count(); ++i)
         rows.push_back(list_row(i, paths.text(i), false));
     ed.row_list.assign(std::move(rows));
-    pw.playlist.editor_entry_count = paths.count();
+    p.playlist.editor_entry_count = paths.count();
     ed.random.seed(clock_seed());
-    ed.has_window = true;
-    pw.playlist.editor_open = 1;
-    mark_current_entry(pw, 0, pw.playlist.current_entry);
+    p.windows().editor.create();
+    p.playlist.editor_open = 1;
+    mark_current_entry(p, 0, p.playlist.current_entry);
 }
 
-void close_editor(PlayerWindow& pw) {
-    PlaylistEditor& ed = *pw.playlist_editor;
-    ed.has_window = false;
+void close_editor(Player& p) {
+    EditorState& ed = p.editor;
+    p.windows().editor.destroy();
     ed.row_list.clear();
     ed.folder_queue.clear();
-    PlaylistState& pl = pw.playlist;
+    PlaylistState& pl = p.playlist;
     pl.editor_open = 0;
-    pl.entry_count = pw.stores.path_list.count();
+    pl.entry_count = p.stores.path_list.count();
     // An empty list still leaves a usable index of 0.
     if (pl.current_entry > pl.entry_count - 1) pl.current_entry = std::max(0, pl.entry_count - 1);
 }

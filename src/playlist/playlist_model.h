@@ -8,7 +8,7 @@
 
 namespace rq {
 
-class PlayerWindow;
+class Player;
 
 // An editor row: " 0012 song.mp3", or ">0012 song.mp3" for the marked
 // entry. The number is index + 1, at least four digits (more past 9999);
@@ -21,19 +21,19 @@ std::string renumber_row(std::string_view row, int index);
 
 // Moves the ">" marker of row_list to row `index`; does nothing when `skip`
 // is not 0 or the playlist is empty. A rewritten row keeps its selection.
-void mark_current_entry(PlayerWindow& pw, int skip, int index);
+void mark_current_entry(Player& p, int skip, int index);
 
 // A new shuffle order for entry_count entries; with shuffle on, the current
 // entry becomes the first one of the order.
-void build_shuffle_order(PlayerWindow& pw);
+void build_shuffle_order(Player& p);
 
 // The model side of showing the editor: one unmarked row per entry, the
 // entry that plays marked, editor_open = 1. The window itself is the
 // editor's.
-void show_editor(PlayerWindow& pw);
+void show_editor(Player& p);
 
 // The main window's side of closing the editor: the rows go, entry_count is
 // recounted and current_entry kept within the list.
-void close_editor(PlayerWindow& pw);
+void close_editor(Player& p);
 
 }  // namespace rq

@@ -1,6 +1,5 @@
 #include "playlist/qt_file_dialogs.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 
@@ -26,9 +25,10 @@ std::string qt_name_filters(const std::string& filter) {
 
 namespace {
 
-std::optional<std::string> run_dialog(QWidget* parent, const std::string& filter,
+std::optional<std::string> run_dialog(QWidget* parent, const std::string& folder,
+                                      const std::string& filter,
                                       const std::string& default_extension, bool save) {
-    QFileDialog dialog(parent, QString(), QDir::currentPath(),
+    QFileDialog dialog(parent, QString(), QFile::decodeName(folder.c_str()),
                        QString::fromStdString(qt_name_filters(filter)));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -41,12 +41,12 @@ std::optional<std::string> run_dialog(QWidget* parent, const std::string& filter
 
 std::optional<std::string> QtFileDialogs::open_file(const std::string& filter,
                                                     const std::string& default_extension) {
-    return run_dialog(parent_, filter, default_extension, false);
+    return run_dialog(parent_, cwd_.current(), filter, default_extension, false);
 }
 
 std::optional<std::string> QtFileDialogs::save_file(const std::string& filter,
                                                     const std::string& default_extension) {
-    return run_dialog(parent_, filter, default_extension, true);
+    return run_dialog(parent_, cwd_.current(), filter, default_extension, true);
 }
 
 }  // namespace rq

@@ -1,7 +1,8 @@
 #pragma once
 // The playlist's file dialogs on QFileDialog.
 
-#include "playlist/file_dialogs.h"
+#include "platform/file_dialogs.h"
+#include "platform/working_directory.h"
 
 class QWidget;
 
@@ -9,7 +10,8 @@ namespace rq {
 
 class QtFileDialogs : public FileDialogs {
   public:
-    explicit QtFileDialogs(QWidget* parent) : parent_(parent) {}
+    // The dialogs open in `cwd`.
+    QtFileDialogs(QWidget* parent, const WorkingDirectory& cwd) : parent_(parent), cwd_(cwd) {}
     std::optional<std::string> open_file(const std::string& filter,
                                          const std::string& default_extension) override;
     std::optional<std::string> save_file(const std::string& filter,
@@ -17,6 +19,7 @@ class QtFileDialogs : public FileDialogs {
 
   private:
     QWidget* parent_;
+    const WorkingDirectory& cwd_;
 };
 
 // "Label|*.a;*.b||" as QFileDialog writes it: "Label (*.a *.b)", one

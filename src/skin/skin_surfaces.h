@@ -3,7 +3,6 @@
 // Every blit writes into FaceBuffer; the source is named by its index.
 
 #include "skin/skin_surface.h"
-#include "skin/text_renderer.h"
 
 namespace rq {
 
@@ -18,7 +17,6 @@ struct SkinSurfaces {
     SkinSurface face_buffer;
     SkinSurface skin_sheet;
     SkinSurface text_canvas;
-    TextRenderer* text_renderer = nullptr;  // null: text lines are not drawn
 
     SkinSurface& get(SurfaceId id);
 };

@@ -35,13 +35,12 @@ void clear_canvas_strip(SkinSurface& canvas, int top) {
     }
 }
 
-int render_canvas_strip(SkinSurfaces& skin, const CanvasStrip& strip, const std::string& text) {
-    clear_canvas_strip(skin.text_canvas, strip.top);
-    if (skin.text_renderer)
-        skin.text_renderer->draw_text_line(skin.text_canvas, text, 0, strip.text_y,
-                                           strip.text_height);
+int render_canvas_strip(SkinSurface& canvas, TextRenderer& renderer, const CanvasStrip& strip,
+                        const std::string& text) {
+    clear_canvas_strip(canvas, strip.top);
+    renderer.draw_text_line(canvas, text, 0, strip.text_y, strip.text_height);
     if (strip.measure_row < 0) return 0;
-    return measure_text_end(skin.text_canvas, strip.measure_row) - strip.end_trim;
+    return measure_text_end(canvas, strip.measure_row) - strip.end_trim;
 }
 
 FieldFit fit_to_field(int width, int field_width) {

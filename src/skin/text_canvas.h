@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "skin/skin_surfaces.h"
+#include "skin/skin_surface.h"
+#include "skin/text_renderer.h"
 
 namespace rq {
 
@@ -35,7 +36,8 @@ void clear_canvas_strip(SkinSurface& canvas, int top);
 
 // Clears the strip, renders `text` into it and returns the line's width
 // (0 for a strip that is not measured).
-int render_canvas_strip(SkinSurfaces& skin, const CanvasStrip& strip, const std::string& text);
+int render_canvas_strip(SkinSurface& canvas, TextRenderer& renderer, const CanvasStrip& strip,
+                        const std::string& text);
 
 // A measured line placed in a field: centred while narrower, else shown
 // from its start with the width cut to the field.

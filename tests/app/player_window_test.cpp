@@ -51,6 +51,10 @@ TEST(PlayerWindow, FirstTickTitlesTheWindow) {
     EXPECT_TRUE(p.pw->skin.skin_sheet.loaded());
     EXPECT_TRUE(p.pw->skin.text_canvas.loaded());
     EXPECT_EQ(p.host.presents, 1);
+    // Its outline: the strip and the narrower rows of its feet.
+    EXPECT_EQ(
+        p.host.region,
+        (std::vector<Rect>{{0, 0, 406, 88}, {22, 88, 362, 2}, {22, 90, 65, 3}, {319, 90, 65, 3}}));
 }
 
 TEST(PlayerWindow, QuitRequestShutsDownOnTheNextMainTick) {
@@ -108,14 +112,14 @@ TEST(PlayerWindow, EnterLastFolderStopsAtTheFirstMissingPart) {
     std::filesystem::create_directories(p.dir / "a/b");
     p.pw->settings.current_folder = p.dir / "a/b/";
     p.pw->enter_last_folder();
-    EXPECT_EQ(std::filesystem::current_path().string() + "/", p.dir / "a/b/");
+    EXPECT_EQ(p.cwd.current() + "/", p.dir / "a/b/");
     p.pw->settings.current_folder = p.dir / "a/missing/c/";
     p.pw->enter_last_folder();
-    EXPECT_EQ(std::filesystem::current_path().string() + "/", p.dir / "a/");
+    EXPECT_EQ(p.cwd.current() + "/", p.dir / "a/");
     // An empty folder changes nothing.
     p.pw->settings.current_folder.clear();
     p.pw->enter_last_folder();
-    EXPECT_EQ(std::filesystem::current_path().string() + "/", p.dir / "a/");
+    EXPECT_EQ(p.cwd.current() + "/", p.dir / "a/");
 }
 
 TEST(PlayerWindow, SeveralPlayersLiveSideBySide) {

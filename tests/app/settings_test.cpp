@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <random>
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "support/player_fixture.h"
 
 namespace rq {

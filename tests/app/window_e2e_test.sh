@@ -51,7 +51,7 @@ done
 pid=$!
 geometry=""
 for _ in $(seq 150); do
-  geometry=$(xwininfo -root -tree 2>/dev/null | grep 'RQ810Z' | grep -oE ' [0-9]+x[0-9]+\+[0-9]+\+[0-9]+' | tr -d ' ' | head -n1 || true)
+  geometry=$(xwininfo -root -tree 2>/dev/null | grep 'RQ810Z"' | grep -oE ' [0-9]+x[0-9]+\+[0-9]+\+[0-9]+' | tr -d ' ' | head -n1 || true)
   [ -n "$geometry" ] && break
   sleep 0.1
 done

@@ -103,45 +103,51 @@ TEST_F(DeviceOps, TimeFormatSwitchesOnlyFromTheOtherKnownUnit) {
     EXPECT_EQ(p.ask("status movie time format"), "milliseconds");
 }
 
-// One row per seek: level, kind, unit, start position (ms), expected position.
+// One row per seek: level, unit, start position (ms), expected position.
 struct StepCase {
     const char* name;
-    int speed_index, kind, unit, start_ms, expected;
+    int speed_index;
+    StepUnit unit;
+    int start_ms, expected;
 };
 
 TEST_F(DeviceOps, SeekSteps) {
     const StepCase cases[] = {
-        {"forward level 1 moves table[2] seconds", 1, 1, 0, 10000, 12000},
-        {"backward level 1 moves table[1] seconds", -1, 1, 0, 10000, 9000},
-        {"level 8 forward uses index 9", 8, 1, 0, 10000, 30000},
-        {"level 9 forward clamps at index 9", 9, 1, 0, 10000, 30000},
-        {"level -9 moves 20 s back", -9, 1, 0, 30000, 10000},
-        {"backward from near the start lands on 0", -4, 1, 0, 500, 0},
-        {"MODE2 moves 30 ms units", 1, 1, 1, 10000, 10060},
-        {"raw offset in ms", 0, 3, -2000, 10000, 8000},
-        {"raw offset below 0 lands on 0", 0, 3, -2000, 500, 0},
+        {"forward level 1 moves table[2] seconds", 1, StepUnit::Second, 10000, 12000},
+        {"backward level 1 moves table[1] seconds", -1, StepUnit::Second, 10000, 9000},
+        {"level 8 forward uses index 9", 8, StepUnit::Second, 10000, 30000},
+        {"level 9 forward clamps at index 9", 9, StepUnit::Second, 10000, 30000},
+        {"level -9 moves 20 s back", -9, StepUnit::Second, 30000, 10000},
+        {"backward from near the start lands on 0", -4, StepUnit::Second, 500, 0},
+        {"MODE2 moves 30 ms units", 1, StepUnit::Tick, 10000, 10060},
     };
     open_clip();
     for (const auto& c : cases) {
         p.ask("seek movie to " + std::to_string(c.start_ms));
         pw().device.speed_index = c.speed_index;
-        EXPECT_EQ(seek_step(pw(), c.kind, c.unit), c.expected) << c.name;
+        EXPECT_EQ(seek_step(pw(), SeekKind::Timed, c.unit), c.expected) << c.name;
         EXPECT_EQ(p.engine.position_ms(), c.expected) << c.name;
     }
+    // A raw offset in milliseconds, whatever the level.
+    p.ask("seek movie to 10000");
+    EXPECT_EQ(seek_by(pw(), -2000), 8000);
+    p.ask("seek movie to 500");
+    EXPECT_EQ(seek_by(pw(), -2000), 0);
 }
 
 TEST_F(DeviceOps, FrameStepMovesOneFrameAndAnswersInTheUsersUnit) {
     open_clip();
     p.ask("seek movie to 4000");  // frame 100
     pw().device.speed_index = 1;
-    EXPECT_EQ(seek_step(pw(), 0, 2), 4040);  // frame 101, answered in ms
+    EXPECT_EQ(seek_step(pw(), SeekKind::Frames, StepUnit::Single),
+              4040);  // frame 101, answered in ms
     EXPECT_EQ(p.ask("status movie time format"), "milliseconds");
     pw().device.speed_index = -1;
-    EXPECT_EQ(seek_step(pw(), 0, 2), 4000);
+    EXPECT_EQ(seek_step(pw(), SeekKind::Frames, StepUnit::Single), 4000);
     // A user who works in frames gets frames back.
     pw().device.prefer_milliseconds = 0;
     pw().device.speed_index = 1;
-    EXPECT_EQ(seek_step(pw(), 1, 0), 150);  // 4 s + 2 s = frame 150
+    EXPECT_EQ(seek_step(pw(), SeekKind::Timed, StepUnit::Second), 150);  // 4 s + 2 s = frame 150
     EXPECT_EQ(p.ask("status movie time format"), "frames");
 }
 

@@ -27,21 +27,21 @@ class Channel : public ::testing::Test {
     }
 
     test::TempDir dir;
-    test::KeepCwd cwd;
+    VirtualWorkingDirectory cwd;
     SimEngine engine;
     std::string log = dir / "mci.log";
-    MciChannel mci{engine, log};
+    MciChannel mci{engine, cwd, log};
 };
 
 TEST_F(Channel, BareNameOpensInTheCurrentDirectory) {
-    ASSERT_EQ(chdir(dir.path().c_str()), 0);
+    ASSERT_TRUE(cwd.change(dir.path()));
     open("clip.avi");
     EXPECT_EQ(engine.open_path(), dir / "clip.avi");
     EXPECT_EQ(send("close movie"), 0);
     open("with blanks.mpg");
     EXPECT_EQ(ask("status movie length"), "10000");
     EXPECT_EQ(send("close movie"), 0);
-    ASSERT_EQ(chdir("/"), 0);
+    ASSERT_TRUE(cwd.change("/"));
     EXPECT_NE(send("open \"clip.avi\" type mpegvideo alias movie"), 0);
 }
 

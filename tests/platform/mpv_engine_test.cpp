@@ -84,7 +84,7 @@ class MpvChannelTest : public ::testing::Test {
 
     // Opens a clip of the suite by its bare name, from inside its folder.
     int open(const std::string& name) {
-        if (chdir(clips_->dir.path().c_str()) != 0) return -1;
+        if (!cwd_.change(clips_->dir.path())) return -1;
         return send("open \"" + name + "\" type mpegvideo alias movie");
     }
     long position_in(const char* unit) {
@@ -104,10 +104,10 @@ class MpvChannelTest : public ::testing::Test {
     }
 
     static inline std::unique_ptr<test::MpvClips> clips_;
-    test::KeepCwd cwd_;
+    VirtualWorkingDirectory cwd_;
     RecordingSink sink_;
     MpvEngine engine_{&sink_, true};
-    MciChannel mci_{engine_};
+    MciChannel mci_{engine_, cwd_};
 };
 
 TEST_F(MpvChannelTest, OpensBareNameFromTheCurrentFolderAndWaitsStopped) {
@@ -317,7 +317,7 @@ TEST_F(MpvChannelTest, UnplayableFilesDoNotOpen) {
     test::write_bytes(junk / "text.mp3", "just some words\n");
     for (const char* name : {"missing.avi", "garbage.avi", "empty.mpg", "text.mp3", "."}) {
         SCOPED_TRACE(name);
-        ASSERT_EQ(chdir(junk.path().c_str()), 0);
+        ASSERT_TRUE(cwd_.change(junk.path()));
         EXPECT_NE(send(std::string("open \"") + name + "\" type mpegvideo alias movie"), 0);
         EXPECT_FALSE(engine_.is_open());
         char reply[256] = "untouched";

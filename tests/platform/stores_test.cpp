@@ -10,6 +10,7 @@
 #include "platform/path_util.h"
 #include "platform/sim_engine.h"
 #include "platform/wave_out_volume.h"
+#include "platform/working_directory.h"
 #include "support/temp_dir.h"
 
 namespace rq {
@@ -78,13 +79,16 @@ TEST(PathUtil, SplitPath) {
 
 TEST(PathUtil, EnterPrefixesStopsAtTheDeepestExistingFolder) {
     test::TempDir dir;
-    test::KeepCwd keep;
+    const std::string root = std::filesystem::canonical(dir.path()).string();
     std::filesystem::create_directories(dir / "a/b");
     test::write_bytes(dir / "a/b/file.rql", "");
-    enter_prefixes(dir / "a/b/file.rql");
-    EXPECT_EQ(std::filesystem::current_path().string() + "/", dir / "a/b/");
-    enter_prefixes(dir / "a/gone/deeper/");
-    EXPECT_EQ(std::filesystem::current_path().string() + "/", dir / "a/");
+    VirtualWorkingDirectory cwd;
+    enter_prefixes(cwd, root + "/a/b/file.rql");
+    EXPECT_EQ(cwd.current(), root + "/a/b");
+    enter_prefixes(cwd, root + "/a/gone/deeper/");
+    EXPECT_EQ(cwd.current(), root + "/a");
+    // The process's own directory is not touched.
+    EXPECT_NE(std::filesystem::current_path().string(), root + "/a");
 }
 
 TEST(PathUtil, AtomicWriteReplacesAndReads) {

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <sstream>
 
-#include "playlist/file_dialogs.h"
 #include "playlist/playlist_model.h"
 #include "playlist/tree.h"
 #include "support/player_fixture.h"
@@ -17,28 +16,11 @@ using test::rows_of;
 using test::write_bytes;
 using Paths = std::vector<std::string>;
 
-class FakeDialogs : public FileDialogs {
-  public:
-    std::optional<std::string> answer;
-    std::string filter, extension;
-    int asked = 0;
-    std::optional<std::string> open_file(const std::string& f, const std::string& ext) override {
-        ++asked;
-        filter = f;
-        extension = ext;
-        return answer;
-    }
-    std::optional<std::string> save_file(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-};
-
 struct Drops : ::testing::Test {
     Drops() {
         // The temp folder as the device sees it after changing into it.
         root = std::filesystem::canonical(player.dir.path()).string() + "/";
         pw().init_dialog();
-        pw().file_dialogs = &dialogs;
     }
     PlayerWindow& pw() { return *player.pw; }
     void tree(std::initializer_list<std::string> items) { test::make_tree(root, items); }
@@ -58,7 +40,7 @@ struct Drops : ::testing::Test {
         return out;
     }
     test::Player player;
-    FakeDialogs dialogs;
+    test::ScriptedDialogs& dialogs = player.dialogs;
     std::string root;
 };
 
@@ -173,13 +155,13 @@ TEST_F(Drops, EditorDropAppendsInWalkOrder) {
     append_drop(pw(), {root + "folder", root + "clip.mkv"});
     EXPECT_EQ(playlist(), (Paths{"/old/z.mpg", "/old/y.mpg", "folder/A.avi", "folder/b.mpg",
                                  "folder/sub/c.MP3"}));
-    EXPECT_EQ(rows_of(pw().playlist_editor->row_list),
+    EXPECT_EQ(rows_of(pw().editor.row_list),
               (Paths{" 0001 z.mpg", ">0002 y.mpg", " 0003 A.avi", " 0004 b.mpg", " 0005 c.MP3"}));
     EXPECT_EQ(pw().playlist.editor_entry_count, 5);
     EXPECT_EQ(pw().playlist.current_entry, 1);
     EXPECT_EQ(pw().playlist.marked_entry, 1);
     EXPECT_EQ(commands(), sent) << "playback is not touched";
-    EXPECT_TRUE(pw().playlist_editor->folder_queue.empty());
+    EXPECT_TRUE(pw().editor.folder_queue.empty());
 }
 
 TEST_F(Drops, EditorDropOfNothingPlayableAddsNothing) {
@@ -204,10 +186,6 @@ TEST_F(Drops, FileButtonCancelledChangesNothing) {
     EXPECT_EQ(dialogs.extension, "rql");
     EXPECT_EQ(playlist(), Paths{"/keep.mpg"});
     EXPECT_TRUE(commands().empty());
-
-    pw().file_dialogs = nullptr;
-    open_file_or_toggle_editor(pw(), 0);
-    EXPECT_EQ(playlist(), Paths{"/keep.mpg"});
 }
 
 TEST_F(Drops, FileButtonPlaysTheChosenFileOrList) {
@@ -234,7 +212,7 @@ TEST_F(Drops, FileButtonShowsAndClosesTheEditor) {
     pw().stores.path_list.insert_at(0, "/a.mpg");
     open_file_or_toggle_editor(pw(), 1);
     EXPECT_EQ(pw().playlist.editor_open, 1);
-    EXPECT_EQ(rows_of(pw().playlist_editor->row_list), Paths{">0001 a.mpg"});
+    EXPECT_EQ(rows_of(pw().editor.row_list), Paths{">0001 a.mpg"});
     // Either mode closes it while it is open; no dialog is shown.
     open_file_or_toggle_editor(pw(), 0);
     EXPECT_EQ(pw().playlist.editor_open, 0);

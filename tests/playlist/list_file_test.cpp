@@ -118,17 +118,17 @@ TEST(WriteListFile, FailureLeavesTheOldFile) {
 
 TEST(EnterPathFolder, EntersTheDeepestExistingFolder) {
     test::TempDir dir;
-    test::KeepCwd keep;
     test::make_tree(dir.path(), {"a/b/list.rql"});
-    const auto real = std::filesystem::canonical(dir.path());
-    EXPECT_TRUE(enter_path_folder(dir / "a/b/list.rql"));
-    EXPECT_EQ(std::filesystem::current_path(), real / "a/b");
-    EXPECT_TRUE(enter_path_folder(dir / "a/gone/deeper/x.rql"));
-    EXPECT_EQ(std::filesystem::current_path(), real / "a");
+    const std::string real = std::filesystem::canonical(dir.path()).string();
+    VirtualWorkingDirectory cwd;
+    EXPECT_TRUE(enter_path_folder(cwd, real + "/a/b/list.rql"));
+    EXPECT_EQ(cwd.current(), real + "/a/b");
+    EXPECT_TRUE(enter_path_folder(cwd, real + "/a/gone/deeper/x.rql"));
+    EXPECT_EQ(cwd.current(), real + "/a");
     // Nothing to enter for a path that is not absolute.
-    EXPECT_FALSE(enter_path_folder("relative/x.rql"));
-    EXPECT_FALSE(enter_path_folder(""));
-    EXPECT_EQ(std::filesystem::current_path(), real / "a");
+    EXPECT_FALSE(enter_path_folder(cwd, "relative/x.rql"));
+    EXPECT_FALSE(enter_path_folder(cwd, ""));
+    EXPECT_EQ(cwd.current(), real + "/a");
 }
 
 TEST(DefaultPlaylist, MissingFileIsCreatedEmpty) {

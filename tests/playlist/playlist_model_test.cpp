@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "playlist/random_draw.h"
+#include "platform/random_draw.h"
 #include "playlist/tree.h"
 #include "support/player_fixture.h"
 
@@ -58,7 +58,7 @@ struct EditorFixture : ::testing::Test {
         pw().playlist.entry_count = n;
     }
     PlayerWindow& pw() { return *player.pw; }
-    ListStore& rows() { return pw().playlist_editor->row_list; }
+    ListStore& rows() { return pw().editor.row_list; }
     test::Player player;
 };
 

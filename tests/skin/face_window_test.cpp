@@ -7,6 +7,7 @@
 #include "platform/sim_engine.h"
 #include "skin/skin_setup.h"
 #include "skin_fixture.h"
+#include "support/headless.h"
 #include "support/qt_app.h"
 #include "support/temp_dir.h"
 
@@ -25,12 +26,27 @@ class PaintCounter : public QObject {
 TEST(FaceWindow, PaintsTheTopLeftOfFaceBuffer) {
     TempDir dir;
     SimEngine engine;
-    MciChannel mci(engine);
+    VirtualWorkingDirectory cwd;
+    MciChannel mci(engine, cwd);
     WaveOutVolume volume(&engine, {});
     KeyState keys;
+    HeadlessWindows children;
+    RecordingText text;
+    ScriptedDialogs dialogs;
+    CountingScreenSaver screen_saver;
     FaceWindow face;
     {
-        PlayerWindow player({mci, face, volume, keys, dir / "rq810z", {}});
+        PlayerWindow player({mci,
+                             face,
+                             children.windows(),
+                             volume,
+                             keys,
+                             cwd,
+                             text,
+                             dialogs,
+                             screen_saver,
+                             dir / "rq810z",
+                             {}});
         face.attach(&player);
         build_skin_surfaces(player.skin, dir.path(), "");
         ASSERT_TRUE(player.skin.face_buffer.bottom_up());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "skin/face_layout.h"
 #include "skin/sprite_table.h"
@@ -125,12 +126,13 @@ TEST_F(BuiltInSheet, TitleColourSurvivesTheWhiteKey) {
 TEST_F(BuiltInSheet, DigitsAreTellApart) {
     for (SpriteId id : {SpriteId::TimeDigits, SpriteId::CounterDigits, SpriteId::SmallDigits,
                         SpriteId::KeypadDigits, SpriteId::KeypadDigitsLit}) {
-        std::set<std::vector<uint8_t>> looks;
+        std::set<std::string> looks;
         for (int d = 0; d < 10; ++d) {
             const SpriteRect r = cell(id, d);
-            std::vector<uint8_t> bytes;
+            std::string bytes;
             for (int y = r.y; y < r.y + r.h; ++y)
-                bytes.insert(bytes.end(), sheet.row(y) + r.x * 3, sheet.row(y) + (r.x + r.w) * 3);
+                bytes.append(reinterpret_cast<const char*>(sheet.row(y)) + r.x * 3,
+                             size_t(r.w) * 3);
             looks.insert(bytes);
         }
         EXPECT_EQ(looks.size(), 10u) << sprite(id).name;

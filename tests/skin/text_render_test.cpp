@@ -64,8 +64,8 @@ TEST_F(TextRender, StorageOrderDoesNotChangeThePicture) {
 TEST_F(TextRender, MeasuresTheBarThatEndsTheLine) {
     SkinSurfaces skin;
     ASSERT_TRUE(load(skin.text_canvas, solid_bmp(kWhite)));
-    skin.text_renderer = &renderer;
-    const int narrow = render_canvas_strip(skin, kFileStrip, file_line_text("a.mp3", 65));
+    const int narrow =
+        render_canvas_strip(skin.text_canvas, renderer, kFileStrip, file_line_text("a.mp3", 65));
     // The rightmost dark pixel on the row below the measured one is the bar.
     int bar = -1;
     for (int x = 639; x >= 0 && bar < 0; --x)
@@ -73,11 +73,12 @@ TEST_F(TextRender, MeasuresTheBarThatEndsTheLine) {
     ASSERT_GT(bar, 20);
     EXPECT_EQ(pixel(skin.text_canvas, bar - 1, kFileStrip.measure_row + 1), kWhite);
     EXPECT_EQ(narrow, bar - 2 - kFileStrip.end_trim);  // the end is one left of the bar's gap
-    const int wide =
-        render_canvas_strip(skin, kFileStrip, file_line_text("a much longer name.mp3", 65));
+    const int wide = render_canvas_strip(skin.text_canvas, renderer, kFileStrip,
+                                         file_line_text("a much longer name.mp3", 65));
     EXPECT_GT(wide, narrow + 40);
     // The timed-text line is smaller and measured on its own row.
-    const int timed = render_canvas_strip(skin, kTimedTextStrip, timed_text_line("字幕"));
+    const int timed =
+        render_canvas_strip(skin.text_canvas, renderer, kTimedTextStrip, timed_text_line("字幕"));
     EXPECT_GT(timed, 10);
     EXPECT_LT(timed, narrow);
 }

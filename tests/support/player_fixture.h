@@ -1,14 +1,18 @@
 #pragma once
-// A whole player, headless: simulated engine, a host without a screen, a
-// program folder of its own with the settings template beside the
-// "executable".
+// A whole player, headless: simulated engine, fakes of every window and
+// service, a program folder of its own with the settings template beside
+// the "executable", and a working directory of its own.
 
 #include <filesystem>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/player_window.h"
 #include "platform/sim_engine.h"
+#include "platform/working_directory.h"
+#include "support/headless.h"
 #include "support/temp_dir.h"
 
 namespace rq::test {
@@ -18,21 +22,53 @@ struct Player {
         if (with_template)
             std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys",
                                        dir / "RQ01.sys");
-        pw = std::make_unique<PlayerWindow>(
-            PlayerEnv{mci, host, volume, keys, dir / "rq810z", std::move(args)});
+        pw = std::make_unique<PlayerWindow>(PlayerEnv{mci, host, children.windows(), volume, keys,
+                                                      cwd, text, dialogs, screen_saver,
+                                                      dir / "rq810z", std::move(args)});
     }
 
     // Sends a command and returns the reply, as the player would.
     std::string ask(const std::string& command) { return mci.query(command); }
 
+    // The commands sent so far, without their replies.
+    std::vector<std::string> commands() const {
+        std::vector<std::string> out;
+        std::istringstream log(read_bytes(log_path));
+        for (std::string line; std::getline(log, line);)
+            out.push_back(line.substr(0, line.find('\t')));
+        return out;
+    }
+    // The commands sent from now on.
+    void forget_commands() { write_bytes(log_path, ""); }
+
+    // The whole start-up, then the first tick.
+    void start() {
+        pw->on_create();
+        pw->init_dialog();
+        pw->timer_tick();
+    }
+    // Timer ticks until `n` main ticks have run (the virtual clock moves
+    // with every timer tick).
+    void main_ticks(int n) {
+        for (int done = 0; done < n;) {
+            engine.advance(30);
+            pw->timer_tick();
+            if (pw->tick.tick_phase == 0 && pw->tick.busy == 0) ++done;
+        }
+    }
+
     TempDir dir;
-    KeepCwd cwd;
+    VirtualWorkingDirectory cwd{"/"};
     SimEngine engine;
     std::string log_path = dir / "mci.log";
-    MciChannel mci{engine, log_path};
+    MciChannel mci{engine, cwd, log_path};
     HeadlessHost host;
+    HeadlessWindows children;
     WaveOutVolume volume{&engine, {}};
     KeyState keys;
+    RecordingText text;
+    ScriptedDialogs dialogs;
+    CountingScreenSaver screen_saver;
     std::unique_ptr<PlayerWindow> pw;
 };
 

@@ -1,4 +1,4 @@
-#include "playlist/random_draw.h"
+#include "platform/random_draw.h"
 
 #include <chrono>
 

@@ -4,17 +4,11 @@
 
 #include <array>
 #include <string>
+#include <string_view>
+
+#include "platform/geometry.h"
 
 namespace rq {
-
-struct Point {
-    int x = 0, y = 0;
-    bool operator==(const Point&) const = default;
-};
-
-struct Size {
-    int w = 0, h = 0;
-};
 
 struct Settings {
     Point main_window_pos{0, 0};   // slots 1, 2: screen pixels

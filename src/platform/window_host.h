@@ -1,11 +1,11 @@
 #pragma once
 // What the player asks of the window system for its main window. The Qt
-// face window implements it; a headless test can use HeadlessHost.
+// face window implements it; a headless run records the calls.
 
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
+#include "platform/geometry.h"
 
 namespace rq {
 
@@ -22,6 +22,7 @@ struct WindowPlacement {
     ZOrder z = ZOrder::Unchanged;
     bool show = true;
     bool activate = true;
+    bool move = true;  // false: keep position and size, only the order and showing
 };
 
 class WindowHost {
@@ -33,6 +34,9 @@ class WindowHost {
     virtual void accept_drops() = 0;
     virtual void place(const WindowPlacement& p) = 0;
     virtual void set_title(const std::string& title) = 0;
+    // The window's shape: the union of the rectangles, in window pixels.
+    virtual void set_region(const std::vector<Rect>& rects) = 0;
+    virtual bool minimized() const = 0;
     // A periodic timer that calls the player's tick; false when it cannot run.
     virtual bool start_timer(int period_ms) = 0;
     virtual void kill_timer() = 0;
@@ -43,39 +47,6 @@ class WindowHost {
     // Shows the top-left 407 x 93 of FaceBuffer on the window: the only way
     // the face reaches the screen. Schedules the paint; returns at once.
     virtual void present_face() = 0;
-};
-
-// A host without a screen: it records what it was asked.
-class HeadlessHost : public WindowHost {
-  public:
-    Size desktop{1920, 1080};
-    bool timer_fails = false;
-    bool timer_running = false;
-    int timer_period = 0;
-    bool ended = false;
-    int end_result = 0;
-    std::string title;
-    std::vector<WindowPlacement> placements;
-    int presents = 0;  // present_face calls
-
-    Size desktop_size() const override { return desktop; }
-    void set_icon() override {}
-    void accept_drops() override {}
-    void place(const WindowPlacement& p) override { placements.push_back(p); }
-    void set_title(const std::string& t) override { title = t; }
-    bool start_timer(int period_ms) override {
-        if (timer_fails) return false;
-        timer_running = true;
-        timer_period = period_ms;
-        return true;
-    }
-    void kill_timer() override { timer_running = false; }
-    void end_dialog(int result) override {
-        ended = true;
-        end_result = result;
-    }
-    void focus_scroll_bar() override {}
-    void present_face() override { ++presents; }
 };
 
 }  // namespace rq

@@ -26,6 +26,16 @@ enum class Command : int {
     EndOfFile = 66,      // position reached the length: wait for "stopped"
 };
 
+// Indexes of `button_timers` that other code than the face reads.
+namespace button {
+inline constexpr int kSearchBack = 6;
+inline constexpr int kSearchForward = 7;
+inline constexpr int kSmaller = 10;
+inline constexpr int kLarger = 11;
+inline constexpr int kJog = 12;
+inline constexpr int kShuttle = 13;
+}  // namespace button
+
 struct AbPoint {
     int ms = 0;
     int frames = 0;
@@ -40,20 +50,34 @@ struct TransportState {
     int key_flags = 0;           // search keys held: 1 comma, 2 Right, 4 Left, 8 period
     int previous_key_flags = 0;
     int slow_step = 0;                    // 1: one frame step instead of a timed jump
+    int search_rate = 0;                  // wheel mode of this search: 0 seconds, 1 30 ms units
     int right_search = 0;                 // 1: search started with the right button
+    int button_search = 0;                // 1: a face search button is held this tick
     int dial_mode = 0;                    // 0 none, 1 jog, 2 shuttle
     std::array<int, 20> button_timers{};  // main ticks a face button stays lit
-    int ab_state = 0;                     // 0..4
+    int ab_state = 0;                     // 0 off, 1 set A, 2 A set, 3 set B, 4 looping
     AbPoint ab_point_a, ab_point_b;
-    int back_restart_ticks = 0;
+    int back_restart_ticks = 0;   // a back press within this many main ticks steps back
     int keypad_number = 0;        // 0..999
     int keypad_number_ticks = 0;  // keypad_number counts while this is above 1
     int direct_jump_key = 0;      // 12 back / 13 next: jump to entry keypad_number
-    int selection_pending = 0;
+    int selection_pending = 0;    // 1: the current entry changed while stopped
     int track_display_ticks = 0;
     int track_display_number = 0;  // 1-based
-    int stop_request = 0;
-    int index_back_ticks = 0;
+    int stop_request = 0;          // 1: stop_playback after the command pass
+    int index_back_ticks = 0;      // a second previous-mark press within this goes back further
+
+    // Jog dial: 12 sectors, the knob drawn at jog_knob.
+    int jog_sector = 0;  // where the pointer is, from the mouse
+    int jog_start_sector = 0;
+    int jog_knob = 0;
+    // Shuttle ring: 32 sectors, speed -9..9, the dot faded by shuttle_alpha.
+    int shuttle_sector = 0;
+    int shuttle_start_sector = 0;
+    int shuttle_speed = 0;
+    int shuttle_alpha = 0;  // -255 and below: not drawn
+
+    int keep_awake_calls = 0;  // full-screen main ticks since the screen saver was last held off
 };
 
 }  // namespace rq

@@ -1,0 +1,20 @@
+#pragma once
+// Full screen: the input window over the screen, the caption strip and the
+// panel that slides in.
+
+namespace rq {
+
+class Player;
+
+// Timer tick step: wheel turns and clicks the full-screen windows left in
+// their request cells become speed and toggle requests.
+void read_full_screen_input(Player& p);
+
+// After a toggle in full screen: the panel across the bottom of the screen,
+// or the caption strip over it.
+void place_full_screen_popups(Player& p);
+
+// Destroys the caption overlay when it exists, else creates and shapes it.
+void toggle_caption_overlay(Player& p);
+
+}  // namespace rq

@@ -1,0 +1,208 @@
+#include "transport/commands.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/player.h"
+#include "input/geometry.h"
+#include "media/device_ops.h"
+#include "media/open_entry.h"
+
+namespace rq {
+
+namespace {
+
+bool playing(const DeviceState& d) {
+    return d.stopped == 0 && d.paused == 0;
+}
+
+// The playlist entry at a shuffle position; a position the order does not
+// hold (the list changed since it was drawn) names itself.
+int shuffled_entry(const PlaylistState& pl, int position) {
+    if (position >= 0 && position < static_cast<int>(pl.shuffle_order.size()))
+        return pl.shuffle_order[static_cast<size_t>(position)];
+    return position;
+}
+
+// Codes 10 and 11: one windowed size smaller or larger, the picture paused
+// while the windows move.
+void change_video_size(Player& p, int step) {
+    TransportState& t = p.transport;
+    int& mode = p.settings.video_size_mode;
+    mode = std::clamp(mode + step, -1, 6);
+    t.pending_command = Command::None;
+    p.send("pause movie");
+    layout(p);
+    t.button_timers[step < 0 ? button::kSmaller : button::kLarger] = 0;
+    if (playing(p.device))
+        p.send("play movie");
+    else
+        p.send("seek movie to " + std::to_string(p.device.position));
+}
+
+// Code 66: the position reached the length; the next entry follows once
+// the device says it has stopped. A device with no file open cannot answer,
+// and that counts as stopped too, so a file that never opened is passed.
+void check_end_of_file(Player& p) {
+    char mode[8] = {};
+    const int rc = p.env.mci.send("status movie mode", mode, sizeof mode);
+    p.stores.lowercase_box.set_text(mode);
+    if (rc != 0 || std::string(mode) == "stopped") p.transport.pending_command = Command::Next;
+}
+
+}  // namespace
+
+void command_pass(Player& p) {
+    TransportState& t = p.transport;
+    DeviceState& d = p.device;
+    Command code = t.pending_command;
+    if (p.tick.fullscreen && code == Command::None) {
+        if (t.direct_jump_key == 12) code = Command::Previous;
+        if (t.direct_jump_key == 13) code = Command::Next;
+    }
+    switch (code) {
+        case Command::None:
+        case Command::FileRelease:
+        case Command::ConfigRelease:
+        case Command::FullRelease:
+            break;
+        case Command::Open:
+            open_current_entry(p);
+            t.pending_command = Command::None;
+            break;
+        case Command::Play:
+            d.speed_index = 0;
+            p.send("play movie");
+            d.paused = 0;
+            t.pending_command = Command::None;
+            break;
+        case Command::Pause:
+            d.speed_index = 0;
+            p.send("pause movie");
+            d.paused = 1;
+            t.pending_command = Command::None;
+            break;
+        case Command::Stop:
+            stop_playback(p);
+            t.pending_command = Command::None;
+            break;
+        case Command::Previous:
+            previous_entry(p);
+            break;
+        case Command::Next:
+            next_entry(p);
+            break;
+        case Command::FastReverse:
+            d.speed_index = -2;
+            t.pending_command = Command::None;
+            break;
+        case Command::FastForward:
+            d.speed_index = 2;
+            t.pending_command = Command::None;
+            break;
+        case Command::NormalSpeed:
+            d.speed_index = 0;
+            if (playing(d)) {
+                t.key_lock_ticks = 2;
+                p.send("play movie");
+            }
+            t.pending_command = Command::None;
+            break;
+        case Command::SmallerPicture:
+            change_video_size(p, -1);
+            break;
+        case Command::LargerPicture:
+            change_video_size(p, +1);
+            break;
+        case Command::EndOfFile:
+            check_end_of_file(p);
+            break;
+    }
+}
+
+void previous_entry(Player& p) {
+    TransportState& t = p.transport;
+    PlaylistState& pl = p.playlist;
+    DeviceState& d = p.device;
+    const int count = pl.entry_count;
+    if (p.stores.path_list.empty() || count <= 0) {
+        stop_playback(p);
+    } else {
+        if (t.back_restart_ticks <= 2 && t.keypad_number == 0) {
+            d.position = 0;
+            p.send("seek movie to 0");
+            if (!d.paused) p.send("play movie");
+        } else {
+            int& cursor = p.settings.shuffle ? pl.shuffle_position : pl.current_entry;
+            const bool typed = t.keypad_number_ticks > 1;
+            if (!typed)
+                cursor -= 1;
+            else if (t.direct_jump_key == 12)
+                cursor = t.keypad_number - 1;
+            else
+                cursor -= t.keypad_number;
+            if (cursor < 0) cursor = typed ? 0 : count - 1;
+            cursor = std::min(cursor, count - 1);
+            if (p.settings.shuffle) pl.current_entry = shuffled_entry(pl, pl.shuffle_position);
+            if (d.stopped == 0)
+                open_current_entry(p);
+            else
+                t.selection_pending = 1;
+        }
+        t.back_restart_ticks = 30;
+        t.keypad_number_ticks = 0;
+        t.track_display_ticks = 50;
+        t.track_display_number = pl.current_entry + 1;
+    }
+    t.direct_jump_key = 0;
+    t.pending_command = Command::None;
+    t.keypad_number_ticks = 0;
+}
+
+void next_entry(Player& p) {
+    TransportState& t = p.transport;
+    PlaylistState& pl = p.playlist;
+    const int count = pl.entry_count;
+    if (p.stores.path_list.empty() || count <= 0) {
+        stop_playback(p);
+        t.keypad_number_ticks = 0;
+    } else {
+        int& cursor = p.settings.shuffle ? pl.shuffle_position : pl.current_entry;
+        const bool typed = t.keypad_number_ticks > 1;
+        if (!typed)
+            cursor += 1;
+        else if (t.direct_jump_key == 13)
+            cursor = t.keypad_number - 1;
+        else
+            cursor += t.keypad_number;
+        cursor = std::max(cursor, 0);
+        bool open = true;
+        if (cursor >= count) {
+            cursor = typed ? count - 1 : 0;
+            if (p.settings.repeat == 0) {
+                stop_playback(p);
+                open = false;
+            }
+        }
+        if (p.settings.shuffle) pl.current_entry = shuffled_entry(pl, pl.shuffle_position);
+        if (open) {
+            if (p.device.stopped == 0)
+                open_current_entry(p);
+            else
+                t.selection_pending = 1;
+        }
+        t.keypad_number_ticks = 0;
+        t.track_display_ticks = 50;
+        t.track_display_number = pl.current_entry + 1;
+    }
+    t.direct_jump_key = 0;
+    t.pending_command = Command::None;
+}
+
+void apply_stop_request(Player& p) {
+    if (p.transport.stop_request != 1) return;
+    stop_playback(p);
+    p.transport.stop_request = 0;
+}
+
+}  // namespace rq

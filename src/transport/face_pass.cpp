@@ -1,0 +1,84 @@
+#include "transport/face_pass.h"
+
+#include <algorithm>
+
+#include "core/player.h"
+#include "input/geometry.h"
+#include "transport/ab_repeat.h"
+#include "transport/commands.h"
+#include "transport/face_composition.h"
+#include "transport/speed.h"
+
+namespace rq {
+
+namespace {
+
+void count_down_buttons(Player& p) {
+    if (p.input.mouse_held) return;
+    for (int& timer : p.transport.button_timers)
+        timer = std::max(timer - 1, 0);
+}
+
+// After entering full screen: once the windows have settled, the caption
+// strip goes over the screen and the picture resumes.
+void settle_full_screen(Player& p) {
+    int& settle = p.geometry.overlay_settle;
+    if (settle <= 1) return;
+    const int was = settle--;
+    CaptionOverlay& caption = p.windows().caption_overlay;
+    if (was != 3 || !caption.exists()) return;
+    const Size screen = p.geometry.screen_size;
+    caption.place(
+        {0, -20, screen.w + p.geometry.extra_width, screen.h + 20, ZOrder::TopMost, true, false});
+    if (p.device.paused)
+        p.send("seek movie to " + std::to_string(p.device.position));
+    else
+        p.send("play movie");
+    p.host().place({.z = ZOrder::Unchanged, .show = true, .activate = true, .move = false});
+    p.host().focus_scroll_bar();
+    p.index.title_redraw = 3;
+}
+
+// The caption of the current timed-text line, redrawn when it changed.
+void caption_step(Player& p) {
+    IndexState& ix = p.index;
+    if (p.settings.caption_flag == 0 || ix.title_redraw < 0) return;
+    ix.index_segment = std::clamp(ix.index_segment, 0, ix.index_time_count);
+    // Drawing the caption strip comes with the full-screen windows.
+    ix.title_redraw = std::max(ix.title_redraw - 1, 0);
+}
+
+}  // namespace
+
+void choose_tick_divider(Player& p) {
+    int& divider = p.tick.tick_divider;
+    if (p.device.speed_index == 0 && p.device.paused == 0 && p.settings.time_display_mode != 0)
+        divider = p.settings.keypad_mode == 1 ? 0 : 5;
+    else
+        divider = p.tick.fullscreen == 0 ? 0 : 5;
+    if (p.input.seek_drag != 0 || p.input.volume_drag != 0 || p.transport.dial_mode != 0 ||
+        p.settings.badge_gone == 0)
+        divider = 0;
+}
+
+void face_pass(Player& p) {
+    compose_face(p);
+    p.host().present_face();
+    command_pass(p);
+    apply_stop_request(p);
+    apply_speed(p);
+    count_down_buttons(p);
+    choose_tick_divider(p);
+    restore_after_minimise(p);
+}
+
+void full_screen_pass(Player& p) {
+    settle_full_screen(p);
+    if (p.settings.power_saving_off) keep_awake_step(p, 140);
+    caption_step(p);
+    command_pass(p);
+    apply_stop_request(p);
+    apply_speed(p);
+}
+
+}  // namespace rq
