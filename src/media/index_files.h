@@ -11,4 +11,12 @@ void load_index(Player& p);
 // The timed text of the current file, from its text file.
 void load_timed_text(Player& p);
 
+// Writes the marks back to the index file when they changed (the STOP
+// button).
+void save_index(Player& p);
+
+// Renders timed-text line `index_segment` into the text canvas's
+// timed-text strip, for the face's display field.
+void render_timed_text_line(Player& p);
+
 }  // namespace rq
