@@ -11,6 +11,7 @@ bool SimEngine::open(const std::string& path) {
     open_ = it->second;
     open_path_ = path;
     position_ms_ = 0;
+    past_end_ms_ = 0;
     mode_ = EngineMode::Stopped;
     target_ = kDefaultTarget;
     target_minimized_ = false;
@@ -29,8 +30,9 @@ void SimEngine::advance(int64_t ms) {
     if (!open_ || mode_ != EngineMode::Playing || ms <= 0) return;
     position_ms_ += ms;
     if (position_ms_ >= open_->length_ms) {
+        past_end_ms_ += position_ms_ - open_->length_ms;
         position_ms_ = open_->length_ms;
-        mode_ = EngineMode::Stopped;
+        if (past_end_ms_ >= open_->end_lag_ms) mode_ = EngineMode::Stopped;
     }
 }
 
@@ -56,6 +58,7 @@ void SimEngine::seek(int64_t pos, TimeUnit unit) {
     if (!open_) return;
     int64_t ms = unit == TimeUnit::Frames ? ms_for(pos) : pos;
     position_ms_ = std::clamp<int64_t>(ms, 0, open_->length_ms);
+    past_end_ms_ = 0;
     mode_ = position_ms_ >= open_->length_ms ? EngineMode::Stopped : EngineMode::Paused;
 }
 

@@ -16,6 +16,9 @@ struct SimMedia {
     int64_t length_ms = 0;
     double frame_rate = 0;        // 0: no picture, frames equal milliseconds
     std::optional<Rect> picture;  // native size; nullopt for sound only
+    // How long the file still reports "playing" once its position reached
+    // the end, as a slow device does.
+    int64_t end_lag_ms = 0;
 };
 
 class SimEngine : public PlaybackEngine {
@@ -59,6 +62,7 @@ class SimEngine : public PlaybackEngine {
     std::optional<SimMedia> open_;
     std::string open_path_;
     int64_t position_ms_ = 0;
+    int64_t past_end_ms_ = 0;  // playing time spent at the end
     EngineMode mode_ = EngineMode::Stopped;
     int target_ = kDefaultTarget;
     bool target_minimized_ = false;

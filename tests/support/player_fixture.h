@@ -47,11 +47,11 @@ struct Player {
         pw->init_dialog();
         pw->timer_tick();
     }
-    // Timer ticks until `n` main ticks have run (the virtual clock moves
-    // with every timer tick).
-    void main_ticks(int n) {
+    // Timer ticks until `n` main ticks have run; the virtual clock moves
+    // `ms` with every timer tick.
+    void main_ticks(int n, int ms = 30) {
         for (int done = 0; done < n;) {
-            engine.advance(30);
+            engine.advance(ms);
             pw->timer_tick();
             if (pw->tick.tick_phase == 0 && pw->tick.busy == 0) ++done;
         }
