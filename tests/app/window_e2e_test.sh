@@ -18,34 +18,9 @@ ffmpeg -loglevel error -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine
 export RQ810Z_ENGINE=mpv RQ810Z_AUDIO=null RQ810Z_MCI_LOG="$work/mci.log" XDG_CONFIG_HOME="$work/config"
 export QT_QPA_PLATFORM=xcb
 
-# A display of our own; -displayfd picks a free number without races.
-# Started again if it does not answer, so a slow or failed start of the
-# server is not taken for a fault of the player.
-xvfb=""
-trap '[ -n "$xvfb" ] && kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-start_display() {
-  : > "$work/display"
-  Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp 5>"$work/display" 2>>"$work/xvfb.log" &
-  xvfb=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  [ -s "$work/display" ] || return 1
-  export DISPLAY=":$(head -n1 "$work/display")"
-  for _ in $(seq 100); do
-    xwininfo -root >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
-for attempt in 1 2 3; do
-  start_display && break
-  kill $xvfb 2>/dev/null || true
-  wait $xvfb 2>/dev/null || true
-  xvfb=""
-  [ $attempt = 3 ] && { echo "no X server could be started"; cat "$work/xvfb.log"; exit 1; }
-done
+source "$(dirname "$0")/../support/xvfb.sh"
+trap 'stop_display; rm -rf "$work"' EXIT
+start_display || exit 1
 
 "$work/prog/rq810z" "$work/media dir/clip one.avi" &
 pid=$!
