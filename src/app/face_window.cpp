@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "app/player_window.h"
 #include "platform/qt_placement.h"
@@ -132,6 +133,7 @@ void FaceWindow::paintEvent(QPaintEvent*) {
     for (int y = 0; y < h; ++y)
         std::memcpy(image.scanLine(y), face->row(y), size_t(w) * 3);
     painter.drawImage(0, 0, image);
+    if (on_first_paint) std::exchange(on_first_paint, nullptr)();
 }
 
 }  // namespace rq

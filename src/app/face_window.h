@@ -4,6 +4,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 #include "platform/window_host.h"
 
@@ -18,6 +19,8 @@ class FaceWindow : public QWidget, public WindowHost {
     void attach(PlayerWindow* player) { player_ = player; }
     // The run's result once end_dialog was called, else -1.
     int result() const { return result_; }
+    // Called once, when the face is first painted from FaceBuffer.
+    std::function<void()> on_first_paint;
 
     Size desktop_size() const override;
     void set_icon() override;

@@ -8,7 +8,9 @@
 #include <QPalette>
 #include <QSocketNotifier>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
 
 #include "app/face_window.h"
 #include "app/player_window.h"
@@ -62,6 +64,19 @@ int PlayerApp::run(int argc, char** argv) {
     std::string program = executable_folder(argc > 0 ? argv[0] : "") + "rq810z";
 
     FaceWindow face;
+    // RQ810Z_TIMING=FILE: when the face and the first frame were first shown.
+    if (const char* timing = std::getenv("RQ810Z_TIMING")) {
+        auto mark = [path = std::string(timing)](const char* what) {
+            timespec now{};
+            clock_gettime(CLOCK_REALTIME, &now);
+            if (std::FILE* f = std::fopen(path.c_str(), "a")) {
+                std::fprintf(f, "%s %lld\n", what, now.tv_sec * 1000000000LL + now.tv_nsec);
+                std::fclose(f);
+            }
+        };
+        face.on_first_paint = [mark] { mark("face"); };
+        targets.on_first_frame = [mark] { mark("frame"); };
+    }
     QtTextRenderer text_renderer;
     QtFileDialogs dialogs(&face, cwd);
     QtChildWindows children(targets);

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace rq {
 
@@ -176,6 +177,7 @@ void PictureTargets::deliver() {
             show_default(p);
         } else if (FrameView* v = view(handle)) {
             v->show_frame(std::move(p.frame), p.dest);
+            if (on_first_frame) std::exchange(on_first_frame, nullptr)();
         }
     }
 }

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -58,6 +59,9 @@ class PictureTargets : public QObject, public FrameSink {
     FrameView* default_window() const { return default_window_.get(); }
     // The view of a handle (the default window for kDefaultTarget), or null.
     FrameView* view(int handle) const;
+
+    // Called once, on the GUI thread, when the first frame reaches a window.
+    std::function<void()> on_first_frame;
 
     // FrameSink: any thread.
     void present_frame(int handle, bool minimized, const uint8_t* pixels, int w, int h, int stride,
