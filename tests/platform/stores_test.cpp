@@ -9,6 +9,7 @@
 #include "platform/list_store.h"
 #include "platform/path_util.h"
 #include "platform/sim_engine.h"
+#include "platform/text_decode.h"
 #include "platform/wave_out_volume.h"
 #include "platform/working_directory.h"
 #include "support/temp_dir.h"
@@ -143,6 +144,25 @@ TEST(WaveOutVolume, ChannelsAreLinearAndRemembered) {
     test::write_bytes(dir / "volume", "garbage");
     WaveOutVolume garbage(nullptr, dir / "volume");
     EXPECT_EQ(garbage.get(), 0xFFFFFFFFu);
+}
+
+}  // namespace
+}  // namespace rq
+
+namespace rq {
+namespace {
+
+TEST(TextDecode, Utf8StaysAndCp932IsDecoded) {
+    EXPECT_EQ(to_utf8("plain"), "plain");
+    EXPECT_EQ(to_utf8("\xE5\xAD\x97\xE5\xB9\x95"), "\xE5\xAD\x97\xE5\xB9\x95");  // 字幕 in UTF-8
+    // テスト and a half-width katakana in code page 932.
+    EXPECT_EQ(to_utf8("\x83\x65\x83\x58\x83\x67 \xB1"),
+              "\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88 \xEF\xBD\xB1");
+    // A lead byte cut off at the end is replaced, not read past.
+    EXPECT_EQ(to_utf8("ab\x83"), "ab\xEF\xBF\xBD");
+    // Overlong UTF-8 is not UTF-8.
+    EXPECT_FALSE(is_valid_utf8("\xC0\xAF"));
+    EXPECT_FALSE(is_valid_utf8("\xED\xA0\x80"));
 }
 
 }  // namespace

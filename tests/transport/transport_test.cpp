@@ -326,6 +326,56 @@ TEST_F(Playing, VideoSizeButtonsResizeWithThePicturePaused) {
     EXPECT_EQ(p.children.video_window.at.w, 0);
 }
 
+TEST_F(Playing, TheJogDialStepsFramesAndTheShuttleSetsTheSpeed) {
+    list({"long1.mpg"});
+    start();
+    TransportState& t = pw().transport;
+    DeviceState& d = pw().device;
+    // Paused, the dial dragged two sectors up from sector 10: two sectors
+    // this tick, each one frame back.
+    pw().transport.pending_command = Command::Pause;
+    p.main_ticks(1);
+    p.ask("seek movie to 4000");
+    t.dial_mode = 1;
+    t.button_timers[button::kJog] = 5;
+    t.jog_start_sector = 10;
+    t.jog_sector = 0;
+    t.jog_knob = 0;
+    p.main_ticks(1, 0);
+    EXPECT_EQ(t.jog_start_sector, 0);
+    EXPECT_EQ(t.jog_knob, 10);
+    EXPECT_EQ(p.engine.position_ms(), 3960);
+    EXPECT_EQ(d.speed_index, 0);
+    // Six sectors away is not found either way: down, at most three.
+    t.jog_sector = 6;
+    p.main_ticks(1, 0);
+    EXPECT_EQ(t.jog_start_sector, 9);
+    EXPECT_EQ(t.jog_knob, 1);
+    t.dial_mode = 0;
+    t.button_timers[button::kJog] = 0;
+
+    // The shuttle turned back three sectors: the speed climbs one a tick.
+    pw().transport.pending_command = Command::Play;
+    p.main_ticks(1);
+    t.dial_mode = 2;
+    t.button_timers[button::kShuttle] = 5;
+    t.shuttle_start_sector = 3;
+    t.shuttle_sector = 0;
+    t.shuttle_alpha = 200;
+    p.main_ticks(3, 0);
+    EXPECT_EQ(t.shuttle_speed, 3);
+    EXPECT_EQ(d.speed_index, 3);
+    EXPECT_EQ(t.shuttle_alpha, 255);
+    // Released: the speed stays, the dot fades out.
+    t.dial_mode = 0;
+    t.button_timers[button::kShuttle] = 0;
+    pw().transport.pending_command = Command::NormalSpeed;
+    p.main_ticks(22);
+    EXPECT_EQ(t.shuttle_speed, 3);
+    EXPECT_LT(t.shuttle_alpha, -255);
+    EXPECT_EQ(d.speed_index, 0);
+}
+
 TEST(Shutdown, TheDefaultListSurvivesAStartAndAQuitByteForByte) {
     test::Player p;
     const std::string list = "/m/one.mpg\r\n/m/two words.avi\r\n/m/three.mp3\r\n";
