@@ -99,7 +99,7 @@ int PlayerApp::run(int argc, char** argv) {
                 // As the POWER button: the next main tick ends the run. A
                 // second signal does not wait for it.
                 if (player.tick.quit_requested == 1) player.shutdown();
-                player.tick.quit_requested = 1;
+                player.request_quit();
             });
         }
         // A logout ends the session's applications: save on the way out.

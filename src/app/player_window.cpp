@@ -76,9 +76,14 @@ void PlayerWindow::enter_last_folder() {
     enter_prefixes(env.cwd, folder);
 }
 
+void PlayerWindow::request_quit() {
+    tick.quit_requested = 1;
+    if (tick.tick_done_first == 0) quit_before_start_ = true;
+}
+
 void PlayerWindow::first_tick_work() {
     tick.tick_done_first = 1;
-    tick.quit_requested = 0;
+    tick.quit_requested = quit_before_start_ ? 1 : 0;
     program_folder = folder_of(env.program_path);
     if (program_folder.empty()) program_folder = "./";
     build_skin_surfaces(skin, program_folder, settings.background_name);

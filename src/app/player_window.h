@@ -36,12 +36,16 @@ class PlayerWindow : public Player {
     // windows, end the run. Runs once; later calls do nothing.
     void shutdown();
     bool has_shut_down() const { return shut_down_; }
+    // As the POWER button, from outside (a signal): the next main tick
+    // ends the run, also when the first tick is still to come.
+    void request_quit();
 
   private:
     void first_tick_work();
     void main_tick();
     bool timer_running_ = false;
     bool shut_down_ = false;
+    bool quit_before_start_ = false;
 };
 
 }  // namespace rq

@@ -10,7 +10,9 @@ void PlayerWindow::shutdown() {
     if (shut_down_) return;
     shut_down_ = true;
     stop_playback(*this);
-    write_list_file(default_playlist_path(), stores.path_list);
+    // Before the first tick the default list was never read: writing the
+    // empty list would lose it.
+    if (tick.tick_done_first) write_list_file(default_playlist_path(), stores.path_list);
     settings.video_window_pos = windows().video_window.video_pos;
     save_settings();
     playlist.shuffle_order.clear();

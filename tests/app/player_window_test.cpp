@@ -107,6 +107,25 @@ TEST(PlayerWindow, ShutdownRunsOnceAndTheDestructorClosesTheDevice) {
     EXPECT_EQ(cmds.back(), "close movie");
 }
 
+TEST(PlayerWindow, AQuitBeforeTheFirstTickKeepsTheDefaultList) {
+    test::Player p;
+    test::write_bytes(p.dir / "RQ01.rql", "/m/a.mpg\r\n");
+    p.pw->on_create();
+    p.pw->init_dialog();
+    p.pw->request_quit();
+    p.main_ticks(1);
+    EXPECT_TRUE(p.host.ended);
+    EXPECT_EQ(test::read_bytes(p.dir / "RQ01.rql"), "/m/a.mpg\r\n");
+
+    // Ended from outside before it ever ticked: the list stays as it was.
+    test::Player q;
+    test::write_bytes(q.dir / "RQ01.rql", "/m/b.mpg\r\n");
+    q.pw->on_create();
+    q.pw->init_dialog();
+    q.pw->shutdown();
+    EXPECT_EQ(test::read_bytes(q.dir / "RQ01.rql"), "/m/b.mpg\r\n");
+}
+
 TEST(PlayerWindow, EnterLastFolderStopsAtTheFirstMissingPart) {
     test::Player p;
     std::filesystem::create_directories(p.dir / "a/b");
