@@ -6,7 +6,7 @@
 
 #include <QApplication>
 #include <QPalette>
-#include <QSocketNotifier>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -89,18 +89,22 @@ int PlayerApp::run(int argc, char** argv) {
         DropFilter drops([&](const std::vector<std::string>& paths) { scan_drop(player, paths); });
         face.installEventFilter(&drops);
 
-        std::unique_ptr<QSocketNotifier> notifier;
+        // The signal descriptor is polled: a quit signal is seen within 100 ms
+        // however early in the start-up it came.
+        QTimer signal_poll;
         if (signal_fd >= 0) {
-            notifier = std::make_unique<QSocketNotifier>(signal_fd, QSocketNotifier::Read);
-            QObject::connect(notifier.get(), &QSocketNotifier::activated, [&] {
+            QObject::connect(&signal_poll, &QTimer::timeout, [&] {
                 signalfd_siginfo info;
-                while (read(signal_fd, &info, sizeof info) > 0) {
-                }
+                bool signalled = false;
+                while (read(signal_fd, &info, sizeof info) > 0)
+                    signalled = true;
+                if (!signalled) return;
                 // As the POWER button: the next main tick ends the run. A
                 // second signal does not wait for it.
                 if (player.tick.quit_requested == 1) player.shutdown();
                 player.request_quit();
             });
+            signal_poll.start(100);
         }
         // A logout ends the session's applications: save on the way out.
         QObject::connect(&app, &QGuiApplication::commitDataRequest,
@@ -113,7 +117,7 @@ int PlayerApp::run(int argc, char** argv) {
         if (!player.has_shut_down()) player.shutdown();
         player.on_destroy();
         face.attach(nullptr);
-        notifier.reset();
+        signal_poll.stop();
     }
     if (signal_fd >= 0) close(signal_fd);
     return result == 1 ? 0 : result;
