@@ -164,7 +164,7 @@ TEST(DefaultPlaylist, AnUnreadableListIsNotReplaced) {
 TEST(DefaultPlaylist, ShutdownWritesThePlaylist) {
     test::Player player;
     PlayerWindow& pw = *player.pw;
-    pw.init_dialog();
+    player.start();
     pw.stores.path_list.insert_at(0, "/v/a.mpg");
     pw.stores.path_list.insert_at(1, "/v/b c.avi");
     pw.shutdown();
