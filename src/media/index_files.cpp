@@ -134,6 +134,7 @@ void load_index(Player& p) {
     marks.clear();
     texts.clear();
     free_lines.clear();
+    p.marks.mark_target_ms = -1;
 
     std::string bytes;
     if (!p.media.current_path.empty() && read_companion(p, ".idx", bytes)) {

@@ -21,13 +21,24 @@ int mark_count(const Player& p) {
     return p.stores.index_marks.count();
 }
 
+// Milliseconds a frame lasts; 1 for a file without frames.
+double frame_ms(const DeviceState& d) {
+    if (d.length_frames <= 0 || d.length_frames == d.length_ms) return 1;
+    return static_cast<double>(d.length_ms) / d.length_frames;
+}
+
 // The position in milliseconds, whatever unit the user prefers; the cursor
 // becomes the number of marks below it. Returns the position.
 int count_marks(Player& p) {
     DeviceState& d = p.device;
     set_time_format(p, 1);
-    const int position = query_position(p);
+    int position = query_position(p);
     d.prefer_milliseconds = set_time_format(p, d.prefer_milliseconds);
+    // The device answers the start of the frame it shows: one unit past a
+    // mark at a frame's start reads as the mark itself, which would never
+    // count as passed. While the picture still holds that target, take it.
+    const int target = p.marks.mark_target_ms;
+    if (target > position && target - position < frame_ms(d)) position = target;
     const int n = mark_count(p);
     int k = 0;
     while (k < n && mark_time(p, k) < position)
@@ -49,6 +60,7 @@ void go_to_mark(Player& p) {
                      ? std::trunc(std::min(target / ms_per_frame, double(INT_MAX - 1)))
                      : 0;
     }
+    p.marks.mark_target_ms = k >= 1 ? std::clamp(mark_time(p, k - 1), 0, INT_MAX - 1) + 1 : 1;
     p.send("pause movie");
     p.send("seek movie to " + std::to_string(static_cast<long long>(target) + 1));
     if (d.paused == 0 && d.speed_index == 0) p.send("play movie");

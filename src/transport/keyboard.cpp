@@ -144,8 +144,10 @@ int poll_keyboard(Player& p) {
     t.key_flags = flags;
     if (t.key_lock_ticks != 0) return flags;
 
+    // A size step per press (and per auto-repeat): a key that is merely
+    // still down after the two-tick lock would step again within 60 ms.
     const int16_t x = keys.query(vk::letter('X')), z = keys.query(vk::letter('Z'));
-    const int size_step = touched(x) ? +1 : touched(z) ? -1 : 0;
+    const int size_step = pressed(x) ? +1 : pressed(z) ? -1 : 0;
     if (size_step != 0) {
         if (p.tick.fullscreen == 1)
             step_fit_mode(p, size_step);

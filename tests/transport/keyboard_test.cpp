@@ -138,6 +138,12 @@ TEST_F(Keyboard, VideoSizeKeys) {
             EXPECT_TRUE(cmds.empty()) << c.what;
         }
     }
+    // Held down, X steps the picture once.
+    pw().tick.fullscreen = 0;
+    const int mode = pw().settings.video_size_mode;
+    p.keys.press('X');
+    p.main_ticks(6);
+    EXPECT_EQ(pw().settings.video_size_mode, mode + 1);
 }
 
 TEST_F(Keyboard, KeysPressedWhileInactiveNeverAct) {
