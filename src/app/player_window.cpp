@@ -9,6 +9,7 @@
 #include "playlist/list_file.h"
 #include "playlist/playlist_model.h"
 #include "skin/skin_setup.h"
+#include "transport/keyboard.h"
 
 namespace rq {
 
@@ -17,11 +18,6 @@ namespace {
 // The face's outline: the strip, then the narrower rows of its feet.
 const std::vector<Rect> kFaceRegion{
     {0, 0, 406, 88}, {22, 88, 362, 2}, {22, 90, 65, 3}, {319, 90, 65, 3}};
-
-// 74051160 is 4294967295 / 58: the knob's 58 steps over the whole value.
-int volume_knob_for(uint32_t volume) {
-    return static_cast<int>(volume / 74051160u);
-}
 
 // The command line's arguments as one entry, joined with blanks as a name
 // with blanks arrives split. A relative name is taken in the folder the

@@ -47,6 +47,7 @@ struct IndexMarkState {
     int next_mark_time = 0;      // ms
     int index_changed = 0;       // marks added or deleted since loading
     int position_ms = 0;         // the position as the tick last saw it
+    int mark_target_ms = -1;     // where going to a mark last sought (ms); -1: nowhere yet
 };
 
 }  // namespace rq

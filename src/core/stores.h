@@ -11,9 +11,9 @@ struct HiddenStores {
     TextStore lowercase_box{true};  // 1000: reads back what it is given in lower case
     TextStore last_list_file;       // 1061: the playlist file last loaded or saved
     ListStore index_marks;          // 1086: mark positions in ms, ascending
-    ListStore index_texts;          // 1074: the text of each mark
-    ListStore index_free_lines;     // 1106: index-file lines before "[IndexTime]"
-    ListStore timed_text_lines;     // 1107: row 0 empty, then the timed lines
+    ListStore index_texts;          // 1074: the text of each mark, bytes as in the file
+    ListStore index_free_lines;     // 1106: index-file lines before "[IndexTime]", as in the file
+    ListStore timed_text_lines;     // 1107: row 0 empty, then the timed lines (UTF-8)
 };
 
 }  // namespace rq

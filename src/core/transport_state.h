@@ -78,6 +78,10 @@ struct TransportState {
     int shuttle_alpha = 0;  // -255 and below: not drawn
 
     int keep_awake_calls = 0;  // full-screen main ticks since the screen saver was last held off
+
+    // 1: Enter and Alt were both held at the last keyboard poll, so holding
+    // them toggles full screen once.
+    int full_screen_keys_down = 0;
 };
 
 }  // namespace rq

@@ -7,8 +7,15 @@ namespace rq {
 
 int KeyFilter::virtual_key(int qt_key, quint32 native_scan_code) {
     // X11 keycodes of the punctuation keys, so that Shift+comma is still
-    // the comma key whatever character it types.
+    // the comma key whatever character it types, and of Shift and Alt,
+    // which type Meta when pressed together.
     switch (native_scan_code) {
+        case 50:
+        case 62:
+            return vk::kShift;
+        case 64:
+        case 108:
+            return vk::kMenu;
         case 59:
             return vk::kOemComma;
         case 60:
@@ -19,7 +26,8 @@ int KeyFilter::virtual_key(int qt_key, quint32 native_scan_code) {
             return vk::kOem4;
         case 35:
             return vk::kOem6;
-        case 94:
+        case 94:  // the key left of Z on 102-key boards
+        case 97:  // the key left of right Shift on Japanese boards
             return vk::kOem102;
         default:
             break;
@@ -62,7 +70,7 @@ int KeyFilter::virtual_key(int qt_key, quint32 native_scan_code) {
             return vk::kOem6;
         case Qt::Key_Backslash:
         case Qt::Key_Bar:
-            return vk::kOem102;
+            return vk::kOem5;
         default:
             return -1;
     }

@@ -23,6 +23,7 @@ inline constexpr int kOemComma = 0xBC;
 inline constexpr int kOemPeriod = 0xBE;
 inline constexpr int kOem2 = 0xBF;  // slash
 inline constexpr int kOem4 = 0xDB;  // [
+inline constexpr int kOem5 = 0xDC;  // backslash
 inline constexpr int kOem6 = 0xDD;  // ]
 inline constexpr int kOem102 = 0xE2;
 constexpr int letter(char c) {

@@ -31,6 +31,15 @@ TEST(KeyFilter, MapsKeysWhateverTheyType) {
         {Qt::Key_BraceLeft, 0, vk::kOem4},
         {Qt::Key_BracketRight, 0, vk::kOem6},
         {Qt::Key_Bar, 94, vk::kOem102},
+        {Qt::Key_Backslash, 97, vk::kOem102},  // the Japanese board's key left of right Shift
+        {Qt::Key_Backslash, 51, vk::kOem5},
+        {Qt::Key_Meta, 64, vk::kMenu},  // Alt pressed while Shift is down types Meta
+        {Qt::Key_Meta, 108, vk::kMenu},
+        {Qt::Key_Shift, 62, vk::kShift},
+        {Qt::Key_BracketLeft, 34, vk::kOem4},
+        {Qt::Key_Period, 60, vk::kOemPeriod},
+        {Qt::Key_Z, 52, 'Z'},
+        {Qt::Key_Right, 114, vk::kRight},
         {Qt::Key_F5, 0, -1},
     };
     for (const Case& c : cases)
