@@ -53,8 +53,11 @@ TEST_F(OpenEntry, WindowedOpenPlaysInTheVideoWindow) {
                       "close movie", "open \"my clip.mpg\" type mpegvideo alias movie",
                       "stop movie",  "window movie handle 2"};
     expected.insert(expected.end(), kOpenThenLengths.begin(), kOpenThenLengths.end());
+    // The marks of the new file are counted against its position, then the
+    // picture is placed and started.
     for (const char* c :
-         {"where movie destination", "window movie handle default", "window movie handle 2",
+         {"status movie time format", "status movie position", "status movie time format",
+          "where movie destination", "window movie handle default", "window movie handle 2",
           "put movie destination at 0 0 320 240", "play movie"})
         expected.push_back(c);
     EXPECT_EQ(p.commands(), expected);
