@@ -80,4 +80,8 @@ void leave_full_screen(Player& p) {
     (void)p;
 }
 
+void toggle_panel(Player& p) {
+    (void)p;
+}
+
 }  // namespace rq

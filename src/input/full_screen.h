@@ -22,4 +22,7 @@ void toggle_caption_overlay(Player& p);
 void enter_full_screen(Player& p);
 void leave_full_screen(Player& p);
 
+// Shows or hides the control panel in full screen.
+void toggle_panel(Player& p);
+
 }  // namespace rq
