@@ -117,6 +117,20 @@ TEST_F(Playing, TheListPlaysThroughAndStopsOrWraps) {
     EXPECT_EQ(opens(), (Commands{"a.mpg", "b.mpg", "c.mpg", "a.mpg"}));
 }
 
+TEST_F(Playing, ShufflePlaysEveryEntryOnceInTheDrawnOrder) {
+    list({"a.mpg", "b.mpg", "c.mpg"});
+    pw().settings.shuffle = 1;
+    pw().playlist.random.seed(7);
+    start();
+    const std::vector<int> order = pw().playlist.shuffle_order;
+    ASSERT_NE(order, (std::vector<int>{0, 1, 2}));  // the seed must draw a real shuffle
+    run_until([&] { return pw().device.stopped == 1; });
+    Commands expected;
+    for (int i : order)
+        expected.push_back(std::string(1, static_cast<char>('a' + i)) + ".mpg");
+    EXPECT_EQ(opens(), expected);
+}
+
 TEST_F(Playing, UnplayableEntriesArePassedAndAPassOfThemStops) {
     list({"a.mpg", "broken.mpg", "c.mpg"});
     test::write_bytes(p.dir / "broken.mpg", "not a clip");
