@@ -16,6 +16,7 @@ struct IndexState {
     int index_segment = 0;       // the row whose span holds the position
     int title_redraw = 0;        // >= 1: rebuild the current line; counts down to 0
     int display_field_mode = 1;  // 0 file line, 1 title line, 2 timed text
+    int timed_text_width = 0;    // pixels of the current line in the timed-text strip
 
     bool table_loaded() const { return index_times[0] == 0; }
 
