@@ -119,9 +119,10 @@ struct HeadlessWindows {
     }
 };
 
-// Remembers every line and renders it without fonts: each byte a 5 x 7
-// block of black pixels drawn from its bits, 6 pixels apart, on a white box
-// as high as asked. The same text always gives the same pixels.
+// Remembers every line and renders it without fonts: each byte a block 5
+// pixels wide and 2 less than the height, black where its bits say, 6
+// pixels apart, on a white box as high as asked. The same text always
+// gives the same pixels.
 class RecordingText : public TextRenderer {
   public:
     void draw_text_line(SkinSurface& surface, const std::string& text, int x, int y,
@@ -139,7 +140,7 @@ class RecordingText : public TextRenderer {
                 set(x + col, y + row, 255);
         for (size_t i = 0; i < text.size(); ++i) {
             const unsigned c = static_cast<unsigned char>(text[i]);
-            for (int row = 0; row < 7 && row < height; ++row)
+            for (int row = 0; row + 2 < height; ++row)
                 for (int col = 0; col < 5; ++col)
                     if (c >> ((row * 5 + col) % 8) & 1u) set(x + int(i) * 6 + col, y + row, 0);
         }
