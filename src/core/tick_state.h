@@ -37,6 +37,14 @@ struct FaceState {
     // is over the field, else falling by 7 a pass to -255 (invisible).
     int seek_knob_bias = -255;
 
+    // What the title field's staged strip was made from: the canvas bytes,
+    // their margin and the surfaces' loads. While they stay, the staged
+    // strip is shown as it stands.
+    std::vector<uint8_t> staged_title;
+    int staged_title_margin = -1;
+    int staged_sheet_loads = -1;
+    int staged_face_loads = -1;
+
     // The visible 407 x 93 bytes as last presented: an unchanged face is
     // not presented again.
     std::vector<uint8_t> presented;

@@ -3,6 +3,7 @@
 // the timed text in the title bar's colour.
 
 #include <algorithm>
+#include <cstring>
 
 #include "media/index_files.h"
 #include "skin/face_layout.h"
@@ -82,9 +83,33 @@ void draw_display_field(Player& p) {
     blit_copy(p.skin, SurfaceId::FaceBuffer, field.x, field.y, field.x, stage_y, field.w, field.h);
 }
 
+// Whether the title field's staged strip was made from these canvas
+// bytes, margin and surfaces; records them when it was not.
+bool title_staged(Player& p, const CanvasStrip& strip, int margin, int width, int height) {
+    FaceState& f = p.face;
+    const SkinSurfaces& skin = p.skin;
+    const size_t row_bytes = size_t(width - margin) * 3;
+    bool same = f.staged_title_margin == margin && f.staged_sheet_loads == skin.skin_sheet.loads &&
+                f.staged_face_loads == skin.face_buffer.loads &&
+                f.staged_title.size() == row_bytes * size_t(height);
+    if (!same) f.staged_title.assign(row_bytes * size_t(height), 0);
+    for (int y = 0; y < height; ++y) {
+        uint8_t* kept = f.staged_title.data() + row_bytes * size_t(y);
+        const uint8_t* row = skin.text_canvas.row(strip.top + y);
+        if (same && std::memcmp(kept, row, row_bytes) == 0) continue;
+        same = false;
+        std::memcpy(kept, row, row_bytes);
+    }
+    f.staged_title_margin = margin;
+    f.staged_sheet_loads = skin.skin_sheet.loads;
+    f.staged_face_loads = skin.face_buffer.loads;
+    return same;
+}
+
 // The title field's own line, centred and coloured by the second face's lit
-// title bar: black text pixels let that colour through a white strip, and
-// the strip's coloured pixels go onto the bar's ground. The seek knob then
+// title bar: staged below the visible face, black text pixels let that
+// colour through a white strip, and the strip's coloured pixels go onto
+// the bar's ground, which is then copied onto the field. The seek knob
 // fades in over it while the pointer is there.
 void draw_title_field(Player& p) {
     const bool timed = p.index.table_loaded();
@@ -94,14 +119,16 @@ void draw_title_field(Player& p) {
     const SpriteRect ground = sprite(SpriteId::TitleBar).rect;
     const SpriteRect colour = lit(ground);
     const int margin = std::clamp(fit.margin, 0, ground.w);
-    // Fresh from the sheet every pass: a changed line leaves nothing behind.
-    copy_sprite(p, {colour.x, colour.y}, colour);
-    copy_sprite(p, {ground.x, ground.y}, ground);
-    blit_key_black(p.skin, SurfaceId::TextCanvas, colour.x, colour.y, 0, 0, margin, colour.h);
-    blit_key_black(p.skin, SurfaceId::TextCanvas, colour.x + margin, colour.y, 0, strip.top,
-                   ground.w - margin, colour.h);
-    blit_key_white(p.skin, SurfaceId::FaceBuffer, ground.x, ground.y, colour.x, colour.y, ground.w,
-                   ground.h);
+    if (!p.skin.text_canvas.loaded() || !title_staged(p, strip, margin, ground.w, ground.h)) {
+        // Fresh from the sheet: a changed line leaves nothing behind.
+        copy_sprite(p, {colour.x, colour.y}, colour);
+        copy_sprite(p, {ground.x, ground.y}, ground);
+        blit_key_black(p.skin, SurfaceId::TextCanvas, colour.x, colour.y, 0, 0, margin, colour.h);
+        blit_key_black(p.skin, SurfaceId::TextCanvas, colour.x + margin, colour.y, 0, strip.top,
+                       ground.w - margin, colour.h);
+        blit_key_white(p.skin, SurfaceId::FaceBuffer, ground.x, ground.y, colour.x, colour.y,
+                       ground.w, ground.h);
+    }
     blit_copy(p.skin, SurfaceId::FaceBuffer, kTitleField.x, kTitleField.y, ground.x, ground.y,
               ground.w, ground.h);
     int& bias = p.face.seek_knob_bias;

@@ -2,6 +2,7 @@
 // readout, the speed display, the keypad's blinking number, the badge's
 // fall, and the display line's scroll over whole cycles.
 
+#include <string>
 #include <vector>
 
 #include "face_test.h"
@@ -218,6 +219,34 @@ TEST_F(FaceComposition, ScrolledLineIsKeyedOntoTheDisplayField) {
                 text ? ink : pw().skin.skin_sheet.row(field.y + y) + (field.x + x) * 3;
             ASSERT_EQ(std::memcmp(got, want, 3), 0) << x << "," << y;
         }
+}
+
+// The title field in its own mode shows the line it has now, whatever it
+// showed before.
+TEST_F(FaceComposition, TitleFieldFollowsItsLine) {
+    auto show_line = [](PlayerWindow& pw, RecordingText& text, const std::string& line) {
+        pw.settings.title_field_mode = 1;
+        pw.settings.badge_gone = 1;
+        pw.media.title_field_width =
+            render_canvas_strip(pw.skin.text_canvas, text, kTitleFieldStrip, line);
+        compose_face(pw);
+    };
+    auto field = [](const PlayerWindow& pw) {
+        std::string bytes;
+        for (int y = kTitleField.y; y < kTitleField.y + kTitleField.h; ++y)
+            bytes.append(
+                reinterpret_cast<const char*>(pw.skin.face_buffer.row(y)) + kTitleField.x * 3,
+                size_t(kTitleField.w) * 3);
+        return bytes;
+    };
+    Player fresh;
+    fresh.start();
+    show_line(*fresh.pw, fresh.text, "Second line, shorter");
+    show_line(pw(), p.text, "A first line that is rather longer than the second");
+    const std::string first = field(pw());
+    show_line(pw(), p.text, "Second line, shorter");
+    EXPECT_NE(field(pw()), first);
+    EXPECT_EQ(field(pw()), field(*fresh.pw));
 }
 
 TEST_F(FaceComposition, UnchangedFaceIsNotPresentedAgain) {
