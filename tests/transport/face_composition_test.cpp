@@ -241,10 +241,11 @@ TEST_F(FaceComposition, TitleFieldFollowsItsLine) {
     };
     Player fresh;
     fresh.start();
-    show_line(*fresh.pw, fresh.text, "Second line, shorter");
-    show_line(pw(), p.text, "A first line that is rather longer than the second");
+    // Two lines as wide as each other, so they stand at the same margin.
+    show_line(*fresh.pw, fresh.text, "Two line of a title |");
+    show_line(pw(), p.text, "One line of a title |");
     const std::string first = field(pw());
-    show_line(pw(), p.text, "Second line, shorter");
+    show_line(pw(), p.text, "Two line of a title |");
     EXPECT_NE(field(pw()), first);
     EXPECT_EQ(field(pw()), field(*fresh.pw));
 }
