@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/geometry.h"
+#include "skin/blit_list.h"
 
 namespace rq {
 
@@ -44,6 +45,10 @@ struct FaceState {
     int staged_title_margin = -1;
     int staged_sheet_loads = -1;
     int staged_face_loads = -1;
+
+    // This pass's blits; they run only when the face would change.
+    BlitList blits;
+    int drawn = 0;  // 1: this pass's blits ran
 
     // The visible 407 x 93 bytes as last presented: an unchanged face is
     // not presented again.

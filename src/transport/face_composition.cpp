@@ -176,8 +176,8 @@ void dial(Player& p) {
     const int speed = std::clamp(t.shuttle_speed, -9, 9);
     const FacePoint arc = kShuttleArc[static_cast<size_t>(std::abs(speed))];
     const int x = speed < 0 ? kShuttleDotX - arc.x : kShuttleDotX + arc.x;
-    blit_fade(p.skin, SurfaceId::SkinSheet, x, arc.y, x, arc.y + kLitRows, kShuttleDotSize,
-              kShuttleDotSize, t.shuttle_alpha);
+    blits(p).fade(SurfaceId::SkinSheet, x, arc.y, x, arc.y + kLitRows, kShuttleDotSize,
+                  kShuttleDotSize, t.shuttle_alpha);
 }
 
 void dial_area(Player& p) {
@@ -254,6 +254,7 @@ void inactive_logo(Player& p) {
 }  // namespace
 
 void compose_face(Player& p) {
+    blits(p).begin();
     draw_base_face(p);
     draw_ab_lamps(p);
     draw_audio_info(p);
@@ -275,6 +276,7 @@ void compose_face(Player& p) {
     draw_title_fields(p);
     badge(p);
     inactive_logo(p);
+    p.face.drawn = blits(p).run(p.skin) ? 1 : 0;
 }
 
 }  // namespace rq

@@ -3,17 +3,22 @@
 // copies they all make. Only the face composition includes this.
 
 #include "core/player.h"
-#include "skin/skin_surfaces.h"
+#include "skin/blit_list.h"
 #include "skin/sprite_table.h"
 
 namespace rq {
 
+// The pass's blits, run together at its end.
+inline BlitList& blits(Player& p) {
+    return p.face.blits;
+}
+
 // A sheet rectangle onto the face at `dest`.
 inline void copy_sprite(Player& p, FacePoint dest, SpriteRect src) {
-    blit_copy(p.skin, SurfaceId::SkinSheet, dest.x, dest.y, src.x, src.y, src.w, src.h);
+    blits(p).copy(SurfaceId::SkinSheet, dest.x, dest.y, src.x, src.y, src.w, src.h);
 }
 inline void key_sprite(Player& p, FacePoint dest, SpriteRect src) {
-    blit_key_white(p.skin, SurfaceId::SkinSheet, dest.x, dest.y, src.x, src.y, src.w, src.h);
+    blits(p).key_white(SurfaceId::SkinSheet, dest.x, dest.y, src.x, src.y, src.w, src.h);
 }
 // A sprite at its place on the face.
 inline void show(Player& p, SpriteId id) {

@@ -90,7 +90,7 @@ void choose_tick_divider(Player& p) {
 
 void face_pass(Player& p) {
     compose_face(p);
-    if (face_changed(p)) p.host().present_face();
+    if (p.face.drawn && face_changed(p)) p.host().present_face();
     command_pass(p);
     apply_stop_request(p);
     apply_speed(p);

@@ -61,8 +61,8 @@ void draw_display_field(Player& p) {
     const int stage_y = kDisplayStagingY;
     copy_sprite(p, {field.x, stage_y}, sprite(SpriteId::DisplayField).rect);
     auto key_text = [&](int text_x, int text_top, int field_x, int width) {
-        blit_key_white(p.skin, SurfaceId::TextCanvas, field.x + field_x, stage_y, text_x, text_top,
-                       width, field.h);
+        blits(p).key_white(SurfaceId::TextCanvas, field.x + field_x, stage_y, text_x, text_top,
+                           width, field.h);
     };
     IndexState& ix = p.index;
     if (ix.display_field_mode == 2 && ix.timed_text_loaded) {
@@ -80,7 +80,7 @@ void draw_display_field(Player& p) {
             key_text(piece.text_x, text.strip->top, piece.field_x, piece.width);
         }
     }
-    blit_copy(p.skin, SurfaceId::FaceBuffer, field.x, field.y, field.x, stage_y, field.w, field.h);
+    blits(p).copy(SurfaceId::FaceBuffer, field.x, field.y, field.x, stage_y, field.w, field.h);
 }
 
 // Whether the title field's staged strip was made from these canvas
@@ -123,19 +123,19 @@ void draw_title_field(Player& p) {
         // Fresh from the sheet: a changed line leaves nothing behind.
         copy_sprite(p, {colour.x, colour.y}, colour);
         copy_sprite(p, {ground.x, ground.y}, ground);
-        blit_key_black(p.skin, SurfaceId::TextCanvas, colour.x, colour.y, 0, 0, margin, colour.h);
-        blit_key_black(p.skin, SurfaceId::TextCanvas, colour.x + margin, colour.y, 0, strip.top,
-                       ground.w - margin, colour.h);
-        blit_key_white(p.skin, SurfaceId::FaceBuffer, ground.x, ground.y, colour.x, colour.y,
-                       ground.w, ground.h);
+        blits(p).key_black(SurfaceId::TextCanvas, colour.x, colour.y, 0, 0, margin, colour.h);
+        blits(p).key_black(SurfaceId::TextCanvas, colour.x + margin, colour.y, 0, strip.top,
+                           ground.w - margin, colour.h);
+        blits(p).key_white(SurfaceId::FaceBuffer, ground.x, ground.y, colour.x, colour.y, ground.w,
+                           ground.h);
     }
-    blit_copy(p.skin, SurfaceId::FaceBuffer, kTitleField.x, kTitleField.y, ground.x, ground.y,
-              ground.w, ground.h);
+    blits(p).copy(SurfaceId::FaceBuffer, kTitleField.x, kTitleField.y, ground.x, ground.y, ground.w,
+                  ground.h);
     int& bias = p.face.seek_knob_bias;
     bias = p.input.title_hover ? 5 : std::max(bias - 7, -255);
     const SpriteRect knob = sprite(SpriteId::SeekKnob).rect;
-    blit_fade(p.skin, SurfaceId::SkinSheet, kSeekKnobOrigin.x + p.input.seek_knob,
-              kSeekKnobOrigin.y, knob.x, knob.y, knob.w, knob.h, bias);
+    blits(p).fade(SurfaceId::SkinSheet, kSeekKnobOrigin.x + p.input.seek_knob, kSeekKnobOrigin.y,
+                  knob.x, knob.y, knob.w, knob.h, bias);
 }
 
 }  // namespace
