@@ -3,26 +3,22 @@
 
 #include <benchmark/benchmark.h>
 
-#include "app/player_window.h"
+#include "bench_player.h"
 #include "media/device_ops.h"
-#include "platform/sim_engine.h"
 
 namespace {
 
 void BM_SeekStepRoundTrip(benchmark::State& state) {
-    rq::SimEngine engine;
-    engine.add_media("/bench/clip.avi", {600000, 25.0, rq::Rect{0, 0, 320, 240}});
-    rq::MciChannel mci(engine);
-    rq::HeadlessHost host;
-    rq::WaveOutVolume volume(&engine, {});
-    rq::KeyState keys;
-    rq::PlayerWindow pw({mci, host, volume, keys, "/bench/rq810z", {}});
+    rq::bench::BenchPlayer b;
+    b.engine.add_media("/bench/clip.avi", {600000, 25.0, rq::Rect{0, 0, 320, 240}});
+    rq::MciChannel& mci = b.mci;
+    rq::PlayerWindow& pw = b.pw;
     mci.send("open \"/bench/clip.avi\" type mpegvideo alias movie", nullptr, 0);
     mci.send("seek movie to 300000", nullptr, 0);
     int direction = 1;
     for (auto _ : state) {
         pw.device.speed_index = direction;
-        benchmark::DoNotOptimize(rq::seek_step(pw, 1, 0));
+        benchmark::DoNotOptimize(rq::seek_step(pw, rq::SeekKind::Timed, rq::StepUnit::Second));
         direction = -direction;
     }
 }
@@ -31,7 +27,8 @@ BENCHMARK(BM_SeekStepRoundTrip);
 void BM_StatusPosition(benchmark::State& state) {
     rq::SimEngine engine;
     engine.add_media("/bench/clip.avi", {600000, 25.0, rq::Rect{0, 0, 320, 240}});
-    rq::MciChannel mci(engine);
+    rq::VirtualWorkingDirectory cwd;
+    rq::MciChannel mci(engine, cwd);
     mci.send("open \"/bench/clip.avi\" type mpegvideo alias movie", nullptr, 0);
     char reply[256];
     for (auto _ : state) {

@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/player_window.h"
-#include "platform/sim_engine.h"
+#include "bench_player.h"
 #include "playlist/drops.h"
 
 namespace {
@@ -38,12 +37,8 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     const std::string find_sort = "find '" + dir + "' -type f | LC_ALL=C sort -f > /dev/null";
 
-    rq::SimEngine engine;
-    rq::MciChannel mci(engine);
-    rq::HeadlessHost host;
-    rq::WaveOutVolume volume(&engine, {});
-    rq::KeyState keys;
-    rq::PlayerWindow pw({mci, host, volume, keys, "/bench/rq810z", {}});
+    rq::bench::BenchPlayer b;
+    rq::PlayerWindow& pw = b.pw;
 
     std::vector<double> drop_times, find_times;
     for (int i = 0; i <= runs; ++i) {

@@ -6,49 +6,23 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <fstream>
 #include <vector>
 
-#include "app/player_window.h"
-#include "input/mouse.h"
+#include "bench_player.h"
 #include "media/open_entry.h"
-#include "platform/sim_engine.h"
-#include "skin/face_layout.h"
 #include "skin/skin_setup.h"
-#include "support/headless.h"
 #include "transport/face_composition.h"
 
 namespace {
 
-// A player without a command log, so a pass measures the face and not a file.
-struct BenchPlayer {
+// The built-in skin and one entry, a sound file of an hour.
+struct BenchPlayer : rq::bench::BenchPlayer {
     BenchPlayer() {
         engine.add_media("/bench/Morning Light.mp3", {3725000, 0, std::nullopt});
         rq::build_skin_surfaces(pw.skin, "/bench/", "");
         pw.stores.path_list.insert_at(-1, "/bench/Morning Light.mp3");
         pw.playlist.entry_count = 1;
     }
-    rq::SimEngine engine;
-    rq::VirtualWorkingDirectory cwd{"/"};
-    rq::MciChannel mci{engine, cwd};
-    rq::test::HeadlessHost host;
-    rq::test::HeadlessWindows children;
-    rq::WaveOutVolume volume{&engine, {}};
-    rq::KeyState keys;
-    rq::test::RecordingText text;
-    rq::test::ScriptedDialogs dialogs;
-    rq::test::CountingScreenSaver saver;
-    rq::PlayerWindow pw{rq::PlayerEnv{mci,
-                                      host,
-                                      children.windows(),
-                                      volume,
-                                      keys,
-                                      cwd,
-                                      text,
-                                      dialogs,
-                                      saver,
-                                      "/bench/rq810z",
-                                      {}}};
 };
 
 // Stopped with the badge on: what the face does most of the time.

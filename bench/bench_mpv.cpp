@@ -12,6 +12,7 @@
 #include "platform/mci_channel.h"
 #include "platform/mpv_clips.h"
 #include "platform/mpv_engine.h"
+#include "platform/working_directory.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ void BM_OpenClose(benchmark::State& state, const char* name) {
         return;
     }
     rq::MpvEngine engine(nullptr, true);
-    rq::MciChannel mci(engine);
+    rq::VirtualWorkingDirectory cwd;
+    rq::MciChannel mci(engine, cwd);
     const std::string open = "open \"" + clips / name + "\" type mpegvideo alias movie";
     for (auto _ : state) {
         if (mci.send(open, nullptr, 0) != 0) {
@@ -39,7 +41,8 @@ BENCHMARK_CAPTURE(BM_OpenClose, mp3, "tone.mp3")->Unit(benchmark::kMillisecond)-
 void BM_ExactSeekSettles(benchmark::State& state, const char* name) {
     rq::test::MpvClips clips;
     rq::MpvEngine engine(nullptr, true);
-    rq::MciChannel mci(engine);
+    rq::VirtualWorkingDirectory cwd;
+    rq::MciChannel mci(engine, cwd);
     if (!clips.ok ||
         mci.send("open \"" + clips / name + "\" type mpegvideo alias movie", nullptr, 0) != 0) {
         state.SkipWithError("no clip");

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libgl-dev libmpv-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  ffmpeg xvfb xauth x11-utils fonts-ipafont-gothic
+  ffmpeg xvfb xauth x11-utils xdotool fonts-ipafont-gothic
 )
 
 missing=()

@@ -255,6 +255,7 @@ TEST_F(FaceComposition, UnchangedFaceIsNotPresentedAgain) {
     const int presents = p.host.presents;
     p.main_ticks(5);
     EXPECT_EQ(p.host.presents, presents);
+    EXPECT_EQ(pw().face.drawn, 0);  // not even drawn
     pw().settings.shuffle = 1;
     p.main_ticks(1);
     EXPECT_EQ(p.host.presents, presents + 1);

@@ -1,7 +1,7 @@
 // Whole faces in four states, driven through the mouse and the tick,
 // compared pixel for pixel with committed pictures. After a deliberate
 // change of the art or the composition, write them again with
-//   RQ810Z_UPDATE_GOLDEN=1 build/dev/tests/transport/test_transport
+//   RQ810Z_UPDATE_GOLDEN=1 build/test/tests/transport/test_transport
 // and look at the new pictures before committing them.
 
 #include <QImage>
