@@ -1,7 +1,6 @@
 #include "app/face_window.h"
 
 #include <QCloseEvent>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -89,7 +88,7 @@ void FaceWindow::start_system_move() {
     QWindow* window = windowHandle();
     if (window && window->startSystemMove()) return;
     moving_by_hand_ = true;
-    move_grip_ = QCursor::pos() - pos();
+    move_grip_ = press_at_ - pos();
 }
 
 void FaceWindow::moveEvent(QMoveEvent* event) {
@@ -170,6 +169,7 @@ void FaceWindow::park_focus() {
 
 void FaceWindow::mousePressEvent(QMouseEvent* event) {
     event->accept();
+    press_at_ = event->globalPosition().toPoint();
     if (!player_) return;
     if (event->button() == Qt::LeftButton)
         mouse_left_down(*player_, face_point(event));
@@ -194,6 +194,7 @@ void FaceWindow::mouseReleaseEvent(QMouseEvent* event) {
 void FaceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double click only moves the window.
     event->accept();
+    press_at_ = event->globalPosition().toPoint();
     if (!player_ || event->button() != Qt::LeftButton) return;
     mouse_left_double_click(*player_);
     park_focus();

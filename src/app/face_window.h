@@ -60,6 +60,7 @@ class FaceWindow : public QWidget, public WindowHost {
     // pointer's offset from the window's corner while the button is held.
     bool moving_by_hand_ = false;
     QPoint move_grip_;
+    QPoint press_at_;  // screen point of the last press
 };
 
 }  // namespace rq

@@ -269,8 +269,9 @@ void compose_face(Player& p) {
     speed_display(p);
     draw_pressed(p, kPressedLater);
     draw_knobs(p);
-    // One position read serves the time readout.
-    const int position = p.query_number("status movie position");
+    // One position read serves the time readout. Stopped, the device is
+    // closed and would answer nothing, which reads as 0.
+    const int position = p.device.stopped ? 0 : p.query_number("status movie position");
     draw_counters(p);
     draw_time(p, position);
     draw_title_fields(p);
