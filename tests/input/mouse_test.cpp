@@ -275,19 +275,5 @@ TEST_F(Mouse, ReleaseRunsWhatThePressArmed) {
     EXPECT_EQ(pw().transport.pending_command, Command::None);
 }
 
-TEST_F(Mouse, WheelAndMiddleButtonLeaveRequests) {
-    p.start();
-    mouse_wheel(pw(), -120);
-    EXPECT_EQ(pw().transport.wheel_step, -1);
-    mouse_wheel(pw(), 15);
-    EXPECT_EQ(pw().transport.wheel_step, 1);
-    pw().transport.wheel_step = 0;
-    pw().tick.window_active = 0;
-    mouse_wheel(pw(), 120);
-    EXPECT_EQ(pw().transport.wheel_step, 0);
-    mouse_middle_down(pw());
-    EXPECT_EQ(pw().transport.toggle_request, 1);
-}
-
 }  // namespace
 }  // namespace rq

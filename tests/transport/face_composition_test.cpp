@@ -195,32 +195,6 @@ TEST(DisplayScroll, ShortAndLongTitlesScrollRoundWithAGap) {
     }
 }
 
-TEST_F(FaceComposition, ScrolledLineIsKeyedOntoTheDisplayField) {
-    // A line on the canvas's title strip, placed by the scroll.
-    SkinSurface& canvas = pw().skin.text_canvas;
-    const int width =
-        render_canvas_strip(canvas, p.text, kTitleStrip, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    pw().media.title_line_width = width;
-    pw().index.display_field_mode = 1;
-    pw().media.title_scroll = 20;
-    pw().media.title_scroll_started = 1;
-    pw().stores.path_list.clear();  // no paced step
-    pw().settings.badge_gone = 1;   // the badge would cover the field's right part
-    compose();
-    const SkinSurface& face = pw().skin.face_buffer;
-    const SpriteRect field = kDisplayField;
-    for (int y = 0; y < field.h; ++y)
-        for (int x = 0; x < field.w; ++x) {
-            const int text_x = x + 20;
-            const uint8_t* ink = canvas.row(kTitleStrip.top + y) + text_x * 3;
-            const bool text = text_x < width && !(ink[0] == 255 && ink[1] == 255 && ink[2] == 255);
-            const uint8_t* got = face.row(field.y + y) + (field.x + x) * 3;
-            const uint8_t* want =
-                text ? ink : pw().skin.skin_sheet.row(field.y + y) + (field.x + x) * 3;
-            ASSERT_EQ(std::memcmp(got, want, 3), 0) << x << "," << y;
-        }
-}
-
 // The title field in its own mode shows the line it has now, whatever it
 // showed before.
 TEST_F(FaceComposition, TitleFieldFollowsItsLine) {
