@@ -10,6 +10,7 @@
 #include "platform/popup_windows.h"
 #include "platform/screen_saver.h"
 #include "platform/window_host.h"
+#include "skin/skin_surface.h"
 #include "skin/text_renderer.h"
 
 namespace rq::test {
@@ -28,6 +29,8 @@ class HeadlessHost : public WindowHost {
     std::vector<WindowPlacement> placements;
     int presents = 0;  // present_face calls
     int focus_calls = 0;
+    int minimize_calls = 0;
+    int system_moves = 0;  // start_system_move calls
 
     Size desktop_size() const override { return desktop; }
     void set_icon() override {}
@@ -36,6 +39,11 @@ class HeadlessHost : public WindowHost {
     void set_title(const std::string& t) override { title = t; }
     void set_region(const std::vector<Rect>& rects) override { region = rects; }
     bool minimized() const override { return is_minimized; }
+    void minimize() override {
+        ++minimize_calls;
+        is_minimized = true;
+    }
+    void start_system_move() override { ++system_moves; }
     bool start_timer(int period_ms) override {
         if (timer_fails) return false;
         timer_running = true;
@@ -111,11 +119,31 @@ struct HeadlessWindows {
     }
 };
 
-// Renders nothing, remembers every line.
+// Remembers every line and renders it without fonts: each byte a block 5
+// pixels wide and 2 less than the height, black where its bits say, 6
+// pixels apart, on a white box as high as asked. The same text always
+// gives the same pixels.
 class RecordingText : public TextRenderer {
   public:
-    void draw_text_line(SkinSurface&, const std::string& text, int, int y, int) override {
+    void draw_text_line(SkinSurface& surface, const std::string& text, int x, int y,
+                        int height) override {
         lines.push_back({text, y});
+        if (!surface.loaded()) return;
+        auto set = [&](int px, int py, uint8_t v) {
+            if (px < 0 || py < 0 || px >= surface.width() || py >= surface.height()) return;
+            uint8_t* at = surface.row(py) + px * 3;
+            at[0] = at[1] = at[2] = v;
+        };
+        const int width = int(text.size()) * 6;
+        for (int row = 0; row < height; ++row)
+            for (int col = 0; col < width; ++col)
+                set(x + col, y + row, 255);
+        for (size_t i = 0; i < text.size(); ++i) {
+            const unsigned c = static_cast<unsigned char>(text[i]);
+            for (int row = 0; row + 2 < height; ++row)
+                for (int col = 0; col < 5; ++col)
+                    if (c >> ((row * 5 + col) % 8) & 1u) set(x + int(i) * 6 + col, y + row, 0);
+        }
     }
     struct Line {
         std::string text;
