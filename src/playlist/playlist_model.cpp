@@ -92,6 +92,8 @@ void show_editor(Player& p) {
     p.windows().editor.create();
     p.playlist.editor_open = 1;
     mark_current_entry(p, 0, p.playlist.current_entry);
+    const auto& at = p.settings.editor_rect;
+    p.windows().editor.place({at.x, at.y, at.w, at.h, ZOrder::NotTopMost, true, true});
 }
 
 void close_editor(Player& p) {

@@ -48,6 +48,7 @@ struct MpvPlayer {
                        cwd,
                        text,
                        dialogs,
+                       settings_dialog,
                        saver,
                        dir + "rq810z",
                        {clip}}) {
@@ -76,6 +77,7 @@ struct MpvPlayer {
     KeyState keys;
     BarText text;
     test::ScriptedDialogs dialogs;
+    test::ScriptedSettingsDialog settings_dialog;
     test::CountingScreenSaver saver;
     PlayerWindow pw;
 };

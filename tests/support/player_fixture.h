@@ -22,9 +22,9 @@ struct Player {
         if (with_template)
             std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys",
                                        dir / "RQ01.sys");
-        pw = std::make_unique<PlayerWindow>(PlayerEnv{mci, host, children.windows(), volume, keys,
-                                                      cwd, text, dialogs, screen_saver,
-                                                      dir / "rq810z", std::move(args)});
+        pw = std::make_unique<PlayerWindow>(
+            PlayerEnv{mci, host, children.windows(), volume, keys, cwd, text, dialogs,
+                      settings_dialog, screen_saver, dir / "rq810z", std::move(args)});
     }
 
     // Sends a command and returns the reply, as the player would.
@@ -68,6 +68,7 @@ struct Player {
     KeyState keys;
     RecordingText text;
     ScriptedDialogs dialogs;
+    ScriptedSettingsDialog settings_dialog;
     CountingScreenSaver screen_saver;
     std::unique_ptr<PlayerWindow> pw;
 };
