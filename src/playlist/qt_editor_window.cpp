@@ -143,6 +143,9 @@ EditorWidget::EditorWidget(Player& p, QWidget* owner)
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setUniformItemSizes(true);
     list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Long names are cut at the right edge, as in a plain list box.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setTextElideMode(Qt::ElideNone);
     list_->setModel(&model_);
     controls_[static_cast<size_t>(EditorControl::List)] = list_;
     box_->setObjectName(QStringLiteral("shown_path"));
