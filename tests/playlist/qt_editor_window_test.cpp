@@ -15,12 +15,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/player_window.h"
-#include "platform/sim_engine.h"
 #include "playlist/playlist_model.h"
-#include "support/headless.h"
+#include "support/player_fixture.h"
 #include "support/qt_app.h"
-#include "support/temp_dir.h"
 
 namespace rq {
 namespace {
@@ -31,7 +28,6 @@ struct QtEditor : ::testing::Test {
         pw.init_dialog();
         for (const char* name : {"a", "b", "c", "d", "e", "f"})
             pw.stores.path_list.insert_at(-1, std::string("/m/") + name + ".mpg");
-        pw.playlist.entry_count = 6;
         show_editor(pw);
         QApplication::processEvents();
     }
@@ -41,16 +37,8 @@ struct QtEditor : ::testing::Test {
     QListView& view() { return *window().findChild<QListView*>("rows"); }
     std::vector<std::string> shown() {
         std::vector<std::string> out;
-        QAbstractItemModel* model = view().model();
-        for (int i = 0; i < model->rowCount(); ++i)
-            out.push_back(model->index(i, 0).data().toString().toStdString());
-        return out;
-    }
-    std::vector<int> shown_selection() {
-        std::vector<int> out;
-        for (const QModelIndex& at : view().selectionModel()->selectedRows())
-            out.push_back(at.row());
-        std::sort(out.begin(), out.end());
+        for (int i = 0; i < view().model()->rowCount(); ++i)
+            out.push_back(view().model()->index(i, 0).data().toString().toStdString());
         return out;
     }
     void right_click(QWidget& on, QPoint at) {
@@ -60,33 +48,9 @@ struct QtEditor : ::testing::Test {
         QApplication::processEvents();
     }
 
-    test::TempDir dir;
-    SimEngine engine;
-    VirtualWorkingDirectory cwd;
-    MciChannel mci{engine, cwd};
-    test::HeadlessHost host;
-    test::HeadlessWindows others;
     QtEditorWindow editor;
-    WaveOutVolume volume{&engine, {}};
-    KeyState keys;
-    test::RecordingText text;
-    test::ScriptedDialogs dialogs;
-    test::ScriptedSettingsDialog settings_dialog;
-    test::CountingScreenSaver screen_saver;
-    PlayerWindow pw{
-        PlayerEnv{mci,
-                  host,
-                  {others.full_screen_input, others.video_window, others.caption_overlay,
-                   others.control_panel, editor, others.desktop},
-                  volume,
-                  keys,
-                  cwd,
-                  text,
-                  dialogs,
-                  settings_dialog,
-                  screen_saver,
-                  dir / "rq810z",
-                  {}}};
+    test::Player player{{}, true, &editor};
+    PlayerWindow& pw = *player.pw;
 };
 
 TEST_F(QtEditor, TheViewFollowsTheRowsAndTheButtonsActOnItsSelection) {
@@ -107,12 +71,16 @@ TEST_F(QtEditor, TheViewFollowsTheRowsAndTheButtonsActOnItsSelection) {
     QApplication::processEvents();
     EXPECT_EQ(shown(), (std::vector<std::string>{">0001 a.mpg", " 0002 b.mpg", " 0003 d.mpg",
                                                  " 0004 e.mpg", " 0005 c.mpg", " 0006 f.mpg"}));
-    EXPECT_EQ(shown_selection(), (std::vector<int>{2, 3}));
+    std::vector<int> still;
+    for (const QModelIndex& at : view().selectionModel()->selectedRows())
+        still.push_back(at.row());
+    std::sort(still.begin(), still.end());
+    EXPECT_EQ(still, (std::vector<int>{2, 3}));
 
     // Files dropped on the window are appended.
     QMimeData mime;
-    test::write_bytes(dir / "g.mpg", "clip");
-    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir / "g.mpg"))});
+    test::write_bytes(player.dir / "g.mpg", "clip");
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(player.dir / "g.mpg"))});
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window(), &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);

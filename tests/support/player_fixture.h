@@ -18,13 +18,18 @@
 namespace rq::test {
 
 struct Player {
-    explicit Player(std::vector<std::string> args = {}, bool with_template = true) {
+    // `editor` stands in for the headless editor window when given.
+    explicit Player(std::vector<std::string> args = {}, bool with_template = true,
+                    EditorWindow* editor = nullptr) {
         if (with_template)
             std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys",
                                        dir / "RQ01.sys");
-        pw = std::make_unique<PlayerWindow>(
-            PlayerEnv{mci, host, children.windows(), volume, keys, cwd, text, dialogs,
-                      settings_dialog, screen_saver, dir / "rq810z", std::move(args)});
+        ChildWindows windows{children.full_screen_input,         children.video_window,
+                             children.caption_overlay,           children.control_panel,
+                             editor ? *editor : children.editor, children.desktop};
+        pw = std::make_unique<PlayerWindow>(PlayerEnv{mci, host, windows, volume, keys, cwd, text,
+                                                      dialogs, settings_dialog, screen_saver,
+                                                      dir / "rq810z", std::move(args)});
     }
 
     // Sends a command and returns the reply, as the player would.
