@@ -50,13 +50,13 @@ const RadioPair kPausedSearchSlow = {"一時停止時のサーチボタン設定
                                      &SettingsDialogValues::paused_search_slow,
                                      "paused_search_slow"};
 
-struct CheckSpec {
+struct CheckRow {
     const char* text;
     int SettingsDialogValues::*member;
     const char* name;
 };
 
-const CheckSpec kChecks[] = {
+const CheckRow kChecks[] = {
     {"再生ファイルの有るフォルダにインデックスを書き込む", &SettingsDialogValues::index_beside_file,
      "index_beside_file"},
     {"最大化時省電力強制オフ", &SettingsDialogValues::power_saving_off, "power_saving_off"},
@@ -86,7 +86,7 @@ class SettingsDialog : public QDialog {
     void accept() override;
 
   private:
-    QGroupBox* radio_group(const RadioPair& spec);
+    QGroupBox* radio_group(const RadioPair& pair);
     QGroupBox* speed_group(const char* title, bool paused, bool with_row_labels);
 
     SettingsDialogValues values_;
@@ -107,8 +107,8 @@ SettingsDialog::SettingsDialog(QWidget* parent, const SettingsDialogValues& valu
 
     auto* layout = new QVBoxLayout(this);
     auto* wheel = new QHBoxLayout;
-    for (const RadioPair& spec : kWheelModes)
-        wheel->addWidget(radio_group(spec));
+    for (const RadioPair& pair : kWheelModes)
+        wheel->addWidget(radio_group(pair));
     layout->addLayout(wheel);
     radio_group(kPausedSearchSlow)->hide();
 
@@ -142,11 +142,11 @@ SettingsDialog::SettingsDialog(QWidget* parent, const SettingsDialogValues& valu
     background_row->addWidget(background);
     layout->addWidget(background_box);
 
-    for (const CheckSpec& spec : kChecks) {
-        auto* check = new QCheckBox(text_of(spec.text), this);
-        check->setObjectName(QString::fromLatin1(spec.name));
-        check->setChecked(values_.*spec.member != 0);
-        checks_.emplace_back(check, spec.member);
+    for (const CheckRow& row : kChecks) {
+        auto* check = new QCheckBox(text_of(row.text), this);
+        check->setObjectName(QString::fromLatin1(row.name));
+        check->setChecked(values_.*row.member != 0);
+        checks_.emplace_back(check, row.member);
         layout->addWidget(check);
     }
 
@@ -160,13 +160,13 @@ SettingsDialog::SettingsDialog(QWidget* parent, const SettingsDialogValues& valu
     layout->addWidget(buttons);
 }
 
-QGroupBox* SettingsDialog::radio_group(const RadioPair& spec) {
-    auto* box = new QGroupBox(text_of(spec.group), this);
+QGroupBox* SettingsDialog::radio_group(const RadioPair& pair) {
+    auto* box = new QGroupBox(text_of(pair.group), this);
     auto* grid = new QGridLayout(box);
     auto* group = new QButtonGroup(box);
-    group->setObjectName(QString::fromLatin1(spec.name));
-    const char* texts[] = {spec.first, spec.second};
-    const char* labels[] = {spec.first_label, spec.second_label};
+    group->setObjectName(QString::fromLatin1(pair.name));
+    const char* texts[] = {pair.first, pair.second};
+    const char* labels[] = {pair.first_label, pair.second_label};
     for (int id = 0; id < 2; ++id) {
         auto* radio = new QRadioButton(text_of(texts[id]), box);
         group->addButton(radio, id);
@@ -174,8 +174,8 @@ QGroupBox* SettingsDialog::radio_group(const RadioPair& spec) {
         if (*labels[id]) grid->addWidget(new QLabel(text_of(labels[id]), box), id, 1);
     }
     // A value that is neither leaves both off, and unchanged on OK.
-    if (QAbstractButton* on = group->button(values_.*spec.member)) on->setChecked(true);
-    radios_.emplace_back(group, spec.member);
+    if (QAbstractButton* on = group->button(values_.*pair.member)) on->setChecked(true);
+    radios_.emplace_back(group, pair.member);
     return box;
 }
 

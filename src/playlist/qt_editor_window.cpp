@@ -55,14 +55,14 @@ class RowModel : public QAbstractListModel {
     int count_ = 0;
 };
 
-struct ButtonSpec {
+struct EditorButton {
     EditorControl control;
     const char* name;  // object name
     const char* text;
     void (*action)(Player&);
 };
 
-const ButtonSpec kButtons[] = {
+const EditorButton kButtons[] = {
     {EditorControl::New, "new", "新規", editor_new},
     {EditorControl::Load, "load", "読込", editor_load},
     {EditorControl::Save, "save", "保存", editor_save},
@@ -151,12 +151,12 @@ EditorWidget::EditorWidget(Player& p, QWidget* owner)
     box_->setObjectName(QStringLiteral("shown_path"));
     box_->setReadOnly(true);
     controls_[static_cast<size_t>(EditorControl::PathBox)] = box_;
-    for (const ButtonSpec& spec : kButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.text), this);
-        button->setObjectName(QString::fromLatin1(spec.name));
+    for (const EditorButton& kind : kButtons) {
+        auto* button = new QPushButton(QString::fromUtf8(kind.text), this);
+        button->setObjectName(QString::fromLatin1(kind.name));
         button->setAutoDefault(false);
-        controls_[static_cast<size_t>(spec.control)] = button;
-        QObject::connect(button, &QPushButton::clicked, this, [this, spec] { act(spec.action); });
+        controls_[static_cast<size_t>(kind.control)] = button;
+        QObject::connect(button, &QPushButton::clicked, this, [this, kind] { act(kind.action); });
     }
 
     // Escape and Enter close, wherever the focus is.
