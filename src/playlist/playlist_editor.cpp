@@ -26,20 +26,12 @@ bool editable(Player& p) {
     return p.playlist.editor_open == 1 && p.editor.row_list.count() == p.stores.path_list.count();
 }
 
-bool marked_row(const std::string& row) {
-    return !row.empty() && row.front() == '>';
-}
-
 // Sort keys compare byte by byte with ASCII capitals folded to small
 // letters, so "_" sorts before letters.
 std::string sort_key(const std::string& path, int sort_mode) {
-    std::string key;
-    if (sort_mode < 2) {
-        key = path;
-    } else {
-        PathParts parts = split_path(path);
-        key = parts.name + parts.extension;
-    }
+    // Modes 2 and 3 take the name with its extension: the last component.
+    const size_t slash = sort_mode >= 2 ? path.rfind('/') : std::string::npos;
+    std::string key = slash == std::string::npos ? path : path.substr(slash + 1);
     for (char& c : key)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return key;
@@ -185,23 +177,43 @@ void editor_sort(Player& p) {
         return descending ? keys[b] < keys[a] : keys[a] < keys[b];
     });
 
+    // A moved row keeps its marker and name and takes its new number.
+    int& marked = p.playlist.marked_entry;
+    int new_marked = marked;
+    if (!only_selected) {
+        // The whole list in one go; a row that took another entry is no
+        // longer selected.
+        const size_t n = places.size();
+        std::vector<std::string> new_paths(n), new_rows(n);
+        std::vector<char> still_selected(n);
+        for (size_t k = 0; k < n; ++k) {
+            const int from = static_cast<int>(order[k]);
+            const int to = static_cast<int>(k);
+            new_paths[k] = paths.text(from);
+            new_rows[k] = from == to ? rows.text(to) : renumber_row(rows.text(from), to);
+            still_selected[k] = from == to && rows.selected(to);
+            if (from == marked) new_marked = to;
+        }
+        paths.assign(std::move(new_paths));
+        rows.assign(std::move(new_rows));
+        for (size_t k = 0; k < n; ++k)
+            if (still_selected[k]) rows.set_selected(static_cast<int>(k), true);
+        marked = new_marked;
+        return;
+    }
     std::vector<std::string> moved_paths(places.size()), moved_rows(places.size());
     for (size_t k = 0; k < places.size(); ++k) {
         moved_paths[k] = paths.text(places[order[k]]);
         moved_rows[k] = rows.text(places[order[k]]);
     }
-    int& marked = p.playlist.marked_entry;
-    int new_marked = marked;
+    // The selected rows stay selected where they are.
     for (size_t k = 0; k < places.size(); ++k) {
         const int to = places[k];
         const int from = places[order[k]];
         if (from == to) continue;
         if (from == marked) new_marked = to;
         paths.set_text(to, std::move(moved_paths[k]));
-        rows.set_text(to, list_row(to, paths.text(to), marked_row(moved_rows[k])));
-        // A row that took another entry is deselected, unless only the
-        // selected rows took part: those stay selected.
-        if (!only_selected) rows.set_selected(to, false);
+        rows.set_text(to, renumber_row(moved_rows[k], to));
     }
     marked = new_marked;
 }
@@ -270,25 +282,21 @@ void editor_random(Player& p) {
     if (!editable(p)) return;
     const int n = p.stores.path_list.count();
     std::vector<std::string> paths = texts_of(p.stores.path_list);
-    std::vector<char> marker(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i)
-        marker[static_cast<size_t>(i)] = marked_row(p.editor.row_list.text(i));
+    std::vector<std::string> rows = texts_of(p.editor.row_list);
     int& marked = p.playlist.marked_entry;
     // Every step may swap with any position of the whole list, as the
-    // shuffle order is built.
+    // shuffle order is built. Rows carry their marker along.
     for (int i = 0; i < n; ++i) {
         const int r = random_below(p.editor.random, n);
         std::swap(paths[static_cast<size_t>(i)], paths[static_cast<size_t>(r)]);
-        std::swap(marker[static_cast<size_t>(i)], marker[static_cast<size_t>(r)]);
+        std::swap(rows[static_cast<size_t>(i)], rows[static_cast<size_t>(r)]);
         if (marked == i)
             marked = r;
         else if (marked == r)
             marked = i;
     }
-    std::vector<std::string> rows;
-    rows.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i)
-        rows.push_back(list_row(i, paths[static_cast<size_t>(i)], marker[static_cast<size_t>(i)]));
+        rows[static_cast<size_t>(i)] = renumber_row(rows[static_cast<size_t>(i)], i);
     replace_lists(p, std::move(paths), std::move(rows));
 }
 
