@@ -27,6 +27,7 @@ struct TickPlayer {
                            cwd,
                            text,
                            dialogs,
+                           settings_dialog,
                            screen_saver,
                            dir / "rq810z",
                            {}}) {
@@ -41,6 +42,7 @@ struct TickPlayer {
     rq::KeyState keys;
     rq::test::RecordingText text;
     rq::test::ScriptedDialogs dialogs;
+    rq::test::ScriptedSettingsDialog settings_dialog;
     rq::test::CountingScreenSaver screen_saver;
     rq::PlayerWindow pw;
 };

@@ -50,6 +50,7 @@ struct MpvPlayer {
                        cwd,
                        text,
                        dialogs,
+                       settings_dialog,
                        saver,
                        dir + "rq810z",
                        {clip}}) {
@@ -78,6 +79,7 @@ struct MpvPlayer {
     KeyState keys;
     BarText text;
     test::ScriptedDialogs dialogs;
+    test::ScriptedSettingsDialog settings_dialog;
     test::CountingScreenSaver saver;
     PlayerWindow pw;
 };

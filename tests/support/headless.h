@@ -2,6 +2,7 @@
 // The window system, text, dialogs and screen saver of a headless player:
 // each records what it was asked, so a test can look.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "platform/file_dialogs.h"
 #include "platform/popup_windows.h"
 #include "platform/screen_saver.h"
+#include "platform/settings_dialog_ui.h"
 #include "platform/window_host.h"
 #include "skin/skin_surface.h"
 #include "skin/text_renderer.h"
@@ -102,6 +104,14 @@ class HeadlessDesktop : public DesktopTarget {
     bool shown = false;
 };
 
+// The editor's window remembers its layouts.
+class HeadlessEditorWindow : public HeadlessWindow<EditorWindow> {
+  public:
+    using HeadlessWindow<EditorWindow>::HeadlessWindow;
+    void lay_out(const EditorLayout& layout) override { layouts.push_back(layout); }
+    std::vector<EditorLayout> layouts;
+};
+
 // Handles as the picture targets would number them.
 inline constexpr int kVideoHandle = 2;
 inline constexpr int kFullScreenHandle = 1;
@@ -111,7 +121,7 @@ struct HeadlessWindows {
     HeadlessWindow<VideoWindow> video_window{kVideoHandle};
     HeadlessWindow<CaptionOverlay> caption_overlay{3};
     HeadlessWindow<ControlPanel> control_panel{4};
-    HeadlessWindow<EditorWindow> editor{5};
+    HeadlessEditorWindow editor{5};
     HeadlessDesktop desktop;
 
     ChildWindows windows() {
@@ -166,6 +176,32 @@ class ScriptedDialogs : public FileDialogs {
     }
     std::optional<std::string> save_file(const std::string& f, const std::string& ext) override {
         return open_file(f, ext);
+    }
+    void message(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> messages;
+};
+
+// The settings dialog: remembers what it was shown and answers with
+// `edit` applied to the values (the user's changes and OK), or with
+// nothing (Cancel) when `edit` is empty.
+class ScriptedSettingsDialog : public SettingsDialogUi {
+  public:
+    std::function<void(SettingsDialogValues&)> edit;
+    int shown = 0;
+    SettingsDialogValues values;
+    std::vector<std::string> backgrounds;
+    int selected = -1;
+    std::optional<SettingsDialogValues> run(const SettingsDialogValues& v,
+                                            const std::vector<std::string>& choices,
+                                            int first_choice) override {
+        ++shown;
+        values = v;
+        backgrounds = choices;
+        selected = first_choice;
+        if (!edit) return std::nullopt;
+        SettingsDialogValues out = v;
+        edit(out);
+        return out;
     }
 };
 

@@ -18,12 +18,17 @@
 namespace rq::test {
 
 struct Player {
-    explicit Player(std::vector<std::string> args = {}, bool with_template = true) {
+    // `editor` stands in for the headless editor window when given.
+    explicit Player(std::vector<std::string> args = {}, bool with_template = true,
+                    EditorWindow* editor = nullptr) {
         if (with_template)
             std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys",
                                        dir / "RQ01.sys");
-        pw = std::make_unique<PlayerWindow>(PlayerEnv{mci, host, children.windows(), volume, keys,
-                                                      cwd, text, dialogs, screen_saver,
+        ChildWindows windows{children.full_screen_input,         children.video_window,
+                             children.caption_overlay,           children.control_panel,
+                             editor ? *editor : children.editor, children.desktop};
+        pw = std::make_unique<PlayerWindow>(PlayerEnv{mci, host, windows, volume, keys, cwd, text,
+                                                      dialogs, settings_dialog, screen_saver,
                                                       dir / "rq810z", std::move(args)});
     }
 
@@ -68,6 +73,7 @@ struct Player {
     KeyState keys;
     RecordingText text;
     ScriptedDialogs dialogs;
+    ScriptedSettingsDialog settings_dialog;
     CountingScreenSaver screen_saver;
     std::unique_ptr<PlayerWindow> pw;
 };
