@@ -14,7 +14,7 @@
 #include "platform/mpv_engine.h"
 #include "playlist/index_marks.h"
 #include "skin/text_canvas.h"
-#include "support/headless.h"
+#include "support/headless_env.h"
 #include "support/temp_dir.h"
 
 namespace rq {
