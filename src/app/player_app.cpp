@@ -14,6 +14,7 @@
 
 #include "app/face_window.h"
 #include "app/player_window.h"
+#include "input/main_window_events.h"
 #include "panels/qt_popup_windows.h"
 #include "platform/dbus_screen_saver.h"
 #include "platform/engine_factory.h"
@@ -110,6 +111,10 @@ int PlayerApp::run(int argc, char** argv) {
         QObject::connect(&app, &QGuiApplication::commitDataRequest,
                          [&](QSessionManager&) { player.shutdown(); });
         QObject::connect(&face, &FaceWindow::ended, &app, [&](int r) { app.exit(r); });
+        QObject::connect(&app, &QGuiApplication::applicationStateChanged,
+                         [&](Qt::ApplicationState state) {
+                             application_activated(player, state == Qt::ApplicationActive);
+                         });
 
         if (player.on_create() != 0) return 1;
         player.init_dialog();
