@@ -119,7 +119,10 @@ class PanelWidget : public QWidget {
         scan_->setText(QString::fromStdString(scan_mode_text(panel_.mailbox.panel_scan_mode)));
         mask_a_->setText(QString::fromStdString(mask_text(panel_.mailbox.panel_mask_a)));
         mask_b_->setText(QString::fromStdString(mask_text(panel_.mailbox.panel_mask_b)));
-        caption_->setChecked(panel_.caption != 0);
+        {
+            const QSignalBlocker quiet(caption_);
+            caption_->setChecked(panel_.caption != 0);
+        }
         show_slider(*seek_, panel_.seek_slider, panel_.seek_slider_rect);
         show_slider(*volume_, panel_.volume_slider, panel_.volume_slider_rect);
     }
@@ -162,10 +165,12 @@ class PanelWidget : public QWidget {
         });
         return bar;
     }
+    // Showing a value is no user action: nothing may reach the mailbox.
     static void show_slider(QScrollBar& bar, int position, const Rect& r) {
+        const QSignalBlocker quiet(bar);
         if (r.w > 0 && r.h > 0) bar.setGeometry(r.x, r.y, r.w, r.h);
         bar.setRange(0, kPanelSliderMax);
-        bar.setSliderPosition(position);
+        bar.setValue(position);
     }
 
     ControlPanel& panel_;
@@ -349,7 +354,7 @@ void CaptionStrip::paintEvent(QPaintEvent*) {
 QtCaptionOverlay::QtCaptionOverlay()
     : QtWindow<CaptionOverlay>(nullptr, [this] {
           auto w = std::make_unique<OverlayWidget>(*this, [this] { overlay_left_down(*this); });
-          new CaptionStrip(w.get());
+          strip_ = new CaptionStrip(w.get());
           w->scroll_bar()->setFocus();
           return make_popup_widget(std::move(w), kTitle, kBorderless);
       }) {}
@@ -362,8 +367,7 @@ void QtCaptionOverlay::create() {
 }
 
 CaptionStrip* QtCaptionOverlay::strip() const {
-    QWidget* w = popup.widget();
-    return w ? w->findChild<CaptionStrip*>() : nullptr;
+    return popup.exists() ? strip_.data() : nullptr;
 }
 
 void QtCaptionOverlay::move_scroll_bar(int x) {

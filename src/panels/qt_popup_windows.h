@@ -4,6 +4,7 @@
 // long as they exist.
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -142,6 +143,7 @@ class QtCaptionOverlay : public QtWindow<CaptionOverlay> {
   private:
     bool region_empty_ = true;
     bool show_asked_ = false;  // a placement asked to show it
+    QPointer<CaptionStrip> strip_;
 };
 
 class QtControlPanel : public QtWindow<ControlPanel> {

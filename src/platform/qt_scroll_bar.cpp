@@ -32,14 +32,14 @@ ScrollAction take_hidden_bar_action(QScrollBar& bar, int action) {
                      : ScrollAction::EndScroll;
     }
     bar.setRange(0, 2);
-    bar.setSliderPosition(1);
+    bar.setValue(1);
     return a;
 }
 
 void place_hidden_bar(QScrollBar& bar, int x) {
     bar.setGeometry(x, 0, 20, 40);
     bar.setRange(0, 2);
-    bar.setSliderPosition(1);
+    bar.setValue(1);
 }
 
 }  // namespace rq
