@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string_view>
 
 #include "app/face_window.h"
 #include "app/player_window.h"
@@ -54,7 +55,12 @@ int PlayerApp::run(int argc, char** argv) {
     app.installEventFilter(&key_filter);
 
     // Outlives the engine, whose render thread hands it frames.
-    PictureTargets targets;
+    // RQ810Z_RENDER=software or =opengl overrides the choice.
+    const std::string_view render =
+        std::getenv("RQ810Z_RENDER") ? std::getenv("RQ810Z_RENDER") : "";
+    PictureTargets targets(nullptr, render == "software" ? Rendering::Software
+                                    : render == "opengl" ? Rendering::OpenGL
+                                                         : Rendering::Auto);
     std::unique_ptr<PlaybackEngine> engine = make_engine(&targets);
     ProcessWorkingDirectory cwd;
     const char* log = std::getenv("RQ810Z_MCI_LOG");

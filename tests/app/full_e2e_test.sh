@@ -4,7 +4,9 @@
 # hidden and its caption file loaded. Each screenshot must show the picture
 # where the destination sent to the device says, at that size.
 #   full_e2e_test.sh RQ810Z PICTURE_BOX [SHOTS_DIR]
-# SHOTS_DIR, when given, keeps the screenshots.
+# SHOTS_DIR, when given, keeps the screenshots. RQ810Z_RENDER=opengl draws
+# the picture with OpenGL even on a software rasteriser (when the display
+# has OpenGL at all), =software without; by default the player chooses.
 set -euo pipefail
 binary="$1"
 box="$2"
@@ -54,9 +56,14 @@ shoot() {
 # The picture's rectangle on a screenshot: the blue frame's bounding box,
 # not counting the face.
 picture_on() { "$box" "$work/$1.png" 3060C0 28 --not 0 0 406 93 | cut -d' ' -f1-4; }
+# A slow machine may take a while to follow: a few tries.
 expect_picture() {
   local shot="$1" want="$2" got
-  got=$(picture_on "$shot")
+  for _ in 1 2 3 4 5; do
+    shoot "$shot"
+    got=$(picture_on "$shot")
+    [ "$got" = "$want" ] && break
+  done
   echo "  $shot: picture at $got"
   [ "$got" = "$want" ] || fail "$shot: the picture is at $got, not $want"
 }
@@ -96,26 +103,27 @@ for _ in $(seq 150); do
 done
 [ -n "$window" ] || fail "no window"
 wait_for "play movie"
-xdotool windowfocus --sync "$window"
-
 echo "1. windowed sizes: normal, half, double, desktop"
 # The video window stands at 100, 150; the picture fills it from its corner.
 [ "$(last_destination)" = "0 0 320 180" ] || fail "normal size sent $(last_destination)"
-shoot window-normal
 expect_picture window-normal "100 150 320 180"
+# The OpenGL picture is a window of its own inside the video window.
+gl_windows=$(xwininfo -root -tree | grep -A1 '"RQ810Z Video"' | grep -c ' child' || true)
+echo "  drawn with: $([ "$gl_windows" -gt 0 ] && echo OpenGL || echo software)"
+case "${RQ810Z_RENDER:-}" in
+  software) [ "$gl_windows" = 0 ] || fail "OpenGL was used though software was asked for" ;;
+  opengl) xdpyinfo | grep -q GLX && { [ "$gl_windows" -gt 0 ] || fail "OpenGL was asked for, not used"; } ;;
+esac
 key z
 wait_for "put movie destination at 0 0 160 90"
-shoot window-half
 expect_picture window-half "100 150 160 90"
 key x
 key x
 wait_for "put movie destination at 0 0 640 360"
-shoot window-double
 expect_picture window-double "100 150 640 360"
 key x
 wait_for "put movie destination at 0 0 1280 798"
 grep -q $'^window movie handle default state minimized\t' "$work/mci.log" || fail "no minimised default window"
-shoot window-desktop
 # The face stays in front of the picture on the desktop.
 expect_picture window-desktop "0 0 1280 798"
 key z
@@ -130,7 +138,6 @@ xdotool keyup Return keyup alt
 # 320 x 180 on 1280 x 800: four times, 40 rows above and below; the device
 # is told 20 more, the input window starting 20 above the screen.
 wait_for "put movie destination at 0 60 1280 720"
-shoot full-keep-caption
 expect_picture full-keep-caption "0 40 1280 720"
 # The caption strip: 800 / 24 + 4 = 37 rows at the bottom, white text on black.
 white=$("$box" "$work/full-keep-caption.png" FFFFFF 60 --in 0 764 1280 36 | cut -d' ' -f1,3,5)
@@ -143,7 +150,6 @@ set -- $white
 
 xdotool mousemove 640 300 click 1
 wait_for "put movie destination at 0 60 1280 720" 2
-shoot full-keep-panel
 # The panel covers the bottom 72 rows.
 expect_picture full-keep-panel "0 40 1280 688"
 panel=$("$box" "$work/full-keep-panel.png" C0C0C0 8 --in 0 728 1280 72 | cut -d' ' -f5)
@@ -155,19 +161,16 @@ wait_for "put movie destination at 0 60 1280 720" 3
 sleep 0.5
 key x
 wait_for "put movie destination at 0 20 1280 800"
-shoot full-stretch-caption
 # The whole screen but the caption strip.
 expect_picture full-stretch-caption "0 0 1280 764"
 sleep 1
 xdotool mousemove 640 300 click 1
 wait_for "put movie destination at 0 20 1280 800" 2
-shoot full-stretch-panel
 expect_picture full-stretch-panel "0 0 1280 728"
 
 echo "4. a right click leaves full screen"
 xdotool mousemove 640 300 click 3
 wait_for "put movie destination at 0 0 320 180" 3
-shoot window-back
 expect_picture window-back "100 150 320 180"
 
 kill -TERM "$pid"
