@@ -32,7 +32,7 @@ export RQ810Z_ENGINE=mpv RQ810Z_AUDIO=null RQ810Z_MCI_LOG="$work/mci.log" XDG_CO
 export QT_QPA_PLATFORM=xcb
 start_display || exit 1
 
-fail() { echo "FAIL: $*"; grep -v '^status movie position' "$work/mci.log" | tail -n 30; exit 1; }
+fail() { echo "FAIL: $*"; cat "$work/player.out"; grep -v '^status movie position' "$work/mci.log" | tail -n 30; exit 1; }
 # Waits until the log holds `count` lines that start with the command.
 wait_for() {
   local command="$1" count="${2:-1}"
@@ -132,8 +132,9 @@ wait_for "put movie destination at 0 0 320 180" 2
 
 echo "2. full screen, keeping the aspect: caption strip, then the panel"
 xdotool windowfocus --sync "$window"
+# Held long enough for a keyboard poll on a busy machine.
 xdotool keydown alt keydown Return
-sleep 0.1
+sleep 0.4
 xdotool keyup Return keyup alt
 # 320 x 180 on 1280 x 800: four times, 40 rows above and below; the device
 # is told 20 more, the input window starting 20 above the screen.
