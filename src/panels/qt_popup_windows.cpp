@@ -421,7 +421,6 @@ QtChildWindows::QtChildWindows(PictureTargets& targets)
       video_window(targets),
       caption_overlay(),
       control_panel(),
-      editor(targets, "PlayList", Qt::Window),
       desktop(targets) {}
 
 ChildWindows QtChildWindows::windows() {

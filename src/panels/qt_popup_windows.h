@@ -12,6 +12,7 @@
 
 #include "platform/picture_targets.h"
 #include "platform/popup_windows.h"
+#include "playlist/qt_editor_window.h"
 
 class QScrollBar;
 
@@ -171,7 +172,7 @@ struct QtChildWindows {
     QtVideoWindow video_window;
     QtCaptionOverlay caption_overlay;
     QtControlPanel control_panel;
-    QtWindow<EditorWindow> editor;
+    QtEditorWindow editor;
     QtDesktopTarget desktop;
 };
 

@@ -71,7 +71,12 @@ bool write_file_atomic(const std::string& path, std::string_view bytes) {
     if (ok && fchmod(fd, 0644) != 0) ok = false;
     if (close(fd) != 0) ok = false;
     if (ok && std::rename(name.data(), path.c_str()) != 0) ok = false;
-    if (!ok) unlink(name.data());
+    if (!ok) {
+        // The caller reports why the write failed, not why the clean-up did.
+        const int reason = errno;
+        unlink(name.data());
+        errno = reason;
+    }
     return ok;
 }
 
@@ -90,7 +95,9 @@ bool read_file(const std::string& path, std::string& out, size_t limit) {
             break;
         }
     }
+    const int reason = errno;
     std::fclose(f);
+    if (!ok) errno = reason;
     return ok;
 }
 

@@ -23,11 +23,11 @@ std::string executable_folder(std::string_view argv0);
 
 // Writes `bytes` to a temporary file beside `path` and renames it over
 // `path`, so a crash never leaves a half-written file. False on failure
-// (the old file is then untouched).
+// (the old file is then untouched, errno says why).
 bool write_file_atomic(const std::string& path, std::string_view bytes);
 
-// Reads a whole file; false when it cannot be opened or read. At most
-// `limit` bytes are read.
+// Reads a whole file; false (errno saying why) when it cannot be opened or
+// read. At most `limit` bytes are read.
 bool read_file(const std::string& path, std::string& out,
                size_t limit = static_cast<size_t>(1) << 30);
 
