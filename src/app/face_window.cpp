@@ -19,8 +19,10 @@
 #include <utility>
 
 #include "app/player_window.h"
+#include "input/main_window_events.h"
 #include "input/mouse.h"
 #include "platform/qt_placement.h"
+#include "platform/qt_scroll_bar.h"
 #include "skin/builtin_resources.h"
 
 namespace rq {
@@ -42,6 +44,7 @@ FaceWindow::FaceWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     bar->setRange(0, 2);
     bar->setValue(1);
     scroll_bar_ = bar;
+    connect(bar, &QAbstractSlider::actionTriggered, this, &FaceWindow::scroll_bar_action);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (player_) player_->timer_tick();
@@ -94,8 +97,14 @@ void FaceWindow::start_system_move() {
 
 void FaceWindow::moveEvent(QMoveEvent* event) {
     // The saved position follows the window wherever it is put.
-    if (player_ && result_ < 0) player_->settings.main_window_pos = {pos().x(), pos().y()};
+    if (player_ && result_ < 0) main_window_moved(*player_, {pos().x(), pos().y()});
     QWidget::moveEvent(event);
+}
+
+// Wheel turns and the Up and Down keys on the hidden scroll bar.
+void FaceWindow::scroll_bar_action(int action) {
+    const ScrollAction a = take_hidden_bar_action(*static_cast<QScrollBar*>(scroll_bar_), action);
+    if (player_ && result_ < 0) main_window_scrolled(*player_, a);
 }
 
 void FaceWindow::set_title(const std::string& title) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "platform/qt_cursor.h"
 #include "platform/window_host.h"
 
 namespace rq {
@@ -38,6 +39,11 @@ class FaceWindow : public QWidget, public WindowHost {
     void focus_scroll_bar() override;
     void present_face() override;
 
+    int show_cursor(bool show) override { return cursor_.show(show); }
+    Point cursor_pos() const override { return cursor_.pos(); }
+    void set_cursor_pos(Point at) override { cursor_.set_pos(at); }
+    void confine_cursor(std::optional<Rect> area) override { cursor_.confine(area); }
+
   signals:
     void ended(int result);
 
@@ -59,6 +65,9 @@ class FaceWindow : public QWidget, public WindowHost {
     QTimer timer_;
     QWidget* scroll_bar_ = nullptr;  // holds the keyboard focus, out of sight
     int result_ = -1;
+    QtCursor cursor_;
+
+    void scroll_bar_action(int action);
     // Moving by hand where the window system cannot move the window: the
     // pointer's offset from the window's corner while the button is held.
     bool moving_by_hand_ = false;

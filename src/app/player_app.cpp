@@ -11,9 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <string_view>
 
 #include "app/face_window.h"
 #include "app/player_window.h"
+#include "input/main_window_events.h"
 #include "panels/qt_popup_windows.h"
 #include "panels/qt_settings_dialog.h"
 #include "platform/dbus_screen_saver.h"
@@ -54,7 +56,12 @@ int PlayerApp::run(int argc, char** argv) {
     app.installEventFilter(&key_filter);
 
     // Outlives the engine, whose render thread hands it frames.
-    PictureTargets targets;
+    // RQ810Z_RENDER=software or =opengl overrides the choice.
+    const std::string_view render =
+        std::getenv("RQ810Z_RENDER") ? std::getenv("RQ810Z_RENDER") : "";
+    PictureTargets targets(nullptr, render == "software" ? Rendering::Software
+                                    : render == "opengl" ? Rendering::OpenGL
+                                                         : Rendering::Auto);
     std::unique_ptr<PlaybackEngine> engine = make_engine(&targets);
     ProcessWorkingDirectory cwd;
     const char* log = std::getenv("RQ810Z_MCI_LOG");
@@ -113,6 +120,10 @@ int PlayerApp::run(int argc, char** argv) {
         QObject::connect(&app, &QGuiApplication::commitDataRequest,
                          [&](QSessionManager&) { player.shutdown(); });
         QObject::connect(&face, &FaceWindow::ended, &app, [&](int r) { app.exit(r); });
+        QObject::connect(&app, &QGuiApplication::applicationStateChanged,
+                         [&](Qt::ApplicationState state) {
+                             application_activated(player, state == Qt::ApplicationActive);
+                         });
 
         if (player.on_create() != 0) return 1;
         player.init_dialog();

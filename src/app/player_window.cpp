@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "input/geometry.h"
+#include "input/notifications.h"
 #include "media/device_ops.h"
 #include "media/open_entry.h"
 #include "platform/path_util.h"
@@ -33,9 +34,16 @@ std::string command_line_entry(const std::vector<std::string>& args, const Worki
 
 }  // namespace
 
-PlayerWindow::PlayerWindow(PlayerEnv env) : Player(std::move(env)) {}
+PlayerWindow::PlayerWindow(PlayerEnv env) : Player(std::move(env)) {
+    // The full-screen windows talk to this window by notice.
+    auto notice = [this](int code) { notify(*this, code); };
+    windows().full_screen_input.notify = notice;
+    windows().caption_overlay.notify = notice;
+}
 
 PlayerWindow::~PlayerWindow() {
+    windows().full_screen_input.notify = nullptr;
+    windows().caption_overlay.notify = nullptr;
     send("close movie");
     env.screen_saver.release();
 }

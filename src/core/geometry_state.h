@@ -16,6 +16,7 @@ struct GeometryState {
     int minimised_by = 0;        // 0 no, 1 left button, 2 right button, 3 after its first layout
     int relayout_pending = 0;    // 1: the activation asked for a layout in state 3
     int overlay_settle = 0;      // main ticks until the caption strip is placed after entering
+    int cursor_hidden = 0;       // 1 while full screen holds one hide of the cursor
 };
 
 }  // namespace rq

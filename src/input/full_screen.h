@@ -14,6 +14,9 @@ void read_full_screen_input(Player& p);
 // or the caption strip over it.
 void place_full_screen_popups(Player& p);
 
+// The caption strip's height on a screen `screen_height` pixels high.
+int caption_strip_height(int screen_height);
+
 // Destroys the caption overlay when it exists, else creates and shapes it.
 void toggle_caption_overlay(Player& p);
 

@@ -9,10 +9,6 @@ namespace rq {
 
 namespace {
 
-inline constexpr int kTitleBarOffset = 20;   // full-screen windows start this far above the screen
-inline constexpr int kInputExtraWidth = 50;  // room for the input window's hidden scroll bar
-inline constexpr int kPanelHeight = 72;
-
 // Z-order of the main window after a layout: top-most when the user asked
 // for it, and back from a minimise with the right button.
 void restore_main_window_order(Player& p) {
@@ -38,6 +34,7 @@ void layout_windowed(Player& p) {
     VideoWindow& video = p.windows().video_window;
     DesktopTarget& desktop = p.windows().desktop;
     const Point pos = video.video_pos;
+    p.settings.video_window_pos = pos;
     const std::string where = p.query("where movie destination");
     if (where.empty() || g.minimised_by == 1) {
         video.place({pos.x, pos.y, 0, 0, ZOrder::Unchanged, true, false});
@@ -59,10 +56,13 @@ void layout_windowed(Player& p) {
             g.zoom_display_ticks = 0;
         } else {
             desktop.hide();
-            const bool show = p.tick.window_active == 1 || p.host().minimized();
-            video.place(
-                {pos.x, pos.y, g.video_size.w, g.video_size.h, ZOrder::NotTopMost, show, false});
-            if (p.tick.window_active == 1)
+            // Behind another application the picture moves but only comes
+            // up when the face went down with it.
+            const bool active = p.tick.window_active == 1;
+            video.place({pos.x, pos.y, g.video_size.w, g.video_size.h,
+                         active ? ZOrder::NotTopMost : ZOrder::Unchanged,
+                         active || p.host().minimized(), false});
+            if (active)
                 p.host().place({.z = ZOrder::Top, .show = true, .activate = false, .move = false});
             p.send("window movie handle default");
             send_target(p, video.handle());
@@ -98,6 +98,10 @@ void layout_full_screen(Player& p) {
 }
 
 }  // namespace
+
+int snap_coordinate(int v) {
+    return v <= 16 ? 0 : v;
+}
 
 Size windowed_video_size(int& mode, Size native, Size screen) {
     if (mode < 0) {

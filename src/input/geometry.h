@@ -7,6 +7,10 @@ namespace rq {
 
 class Player;
 
+inline constexpr int kTitleBarOffset = 20;   // full-screen windows start this far above the screen
+inline constexpr int kInputExtraWidth = 50;  // room for the input window's hidden scroll bar
+inline constexpr int kPanelHeight = 72;      // the control panel in full screen
+
 // The picture's size in a windowed size mode: -1 none, 0 half, 1 native,
 // 2 double, 3 the screen less two rows. The mode is kept within -1..3.
 Size windowed_video_size(int& video_size_mode, Size native, Size screen);
@@ -21,6 +25,10 @@ Rect full_screen_destination(Size native, Size screen, int& fullscreen_fit_mode)
 // "window movie handle %d" and "put movie destination at %d %d %d %d".
 void send_target(Player& p, int handle);
 void send_destination(Player& p, const Rect& r);
+
+// A window coordinate 16 or less (near the left or top screen edge, or
+// beyond it) reads as 0.
+int snap_coordinate(int v);
 
 // Places the video window (or the full-screen windows) for the current
 // mode and tells the device where to draw.

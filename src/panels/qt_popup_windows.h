@@ -1,8 +1,10 @@
 #pragma once
-// The child windows on Qt: each a top-level widget made on create() and a
-// picture target for as long as it exists.
+// The child windows on Qt: each a top-level widget made on create(); the
+// video window and the full-screen input window are picture targets for as
+// long as they exist.
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -11,6 +13,8 @@
 #include "platform/picture_targets.h"
 #include "platform/popup_windows.h"
 #include "playlist/qt_editor_window.h"
+
+class QScrollBar;
 
 namespace rq {
 
@@ -24,14 +28,21 @@ class WindowWatcher : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// What the five windows have in common.
+// What the windows have in common: the widget comes from `make` on
+// create() and goes on destroy().
 class QtPopup {
   public:
+    using Factory = std::function<std::unique_ptr<QWidget>()>;
+    // `targets` null: the window never carries the picture.
+    QtPopup(PictureTargets* targets, Factory make);
+    // A plain black window that carries the picture.
     QtPopup(PictureTargets& targets, QString title, Qt::WindowFlags flags);
     virtual ~QtPopup();
 
     bool exists() const { return widget_ != nullptr; }
     void create();
+    // The widget disappears at once and is deleted once the event that
+    // led here is done: a click on a window may end that very window.
     void destroy();
     void place(const WindowPlacement& p);
     bool visible() const;
@@ -42,17 +53,22 @@ class QtPopup {
     WindowWatcher watcher;
 
   private:
-    PictureTargets& targets_;
-    QString title_;
-    Qt::WindowFlags flags_;
+    PictureTargets* targets_;
+    Factory make_;
     std::unique_ptr<QWidget> widget_;
     int handle_ = 0;
 };
+
+// `w` as a top-level window with the given title and flags, black behind
+// whatever it paints, shown without taking the activation.
+std::unique_ptr<QWidget> make_popup_widget(std::unique_ptr<QWidget> w, const QString& title,
+                                           Qt::WindowFlags flags);
 
 // Forwards a window interface to its QtPopup.
 template <typename Base>
 class QtWindow : public Base {
   public:
+    QtWindow(PictureTargets* targets, QtPopup::Factory make) : popup(targets, std::move(make)) {}
     QtWindow(PictureTargets& targets, QString title, Qt::WindowFlags flags)
         : popup(targets, std::move(title), flags) {}
     bool exists() const override { return popup.exists(); }
@@ -66,10 +82,75 @@ class QtWindow : public Base {
     QtPopup popup;
 };
 
-// The video window records where the user moved it.
+// Dragged anywhere by a press on the picture; reports where it was moved.
 class QtVideoWindow : public QtWindow<VideoWindow> {
   public:
     explicit QtVideoWindow(PictureTargets& targets);
+};
+
+// The widget of a full-screen window: the mouse, the wheel and its hidden
+// scroll bar, which keeps the focus so the Up and Down keys reach it.
+class OverlayWidget : public QWidget {
+  public:
+    // `on_left_down` is the window's own left-button rule.
+    OverlayWidget(OverlayWindow& window, std::function<void()> on_left_down);
+    QScrollBar* scroll_bar() const { return scroll_bar_; }
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    OverlayWindow& window_;
+    std::function<void()> on_left_down_;
+    QScrollBar* scroll_bar_;
+};
+
+class QtFullScreenInput : public QtWindow<FullScreenInput> {
+  public:
+    explicit QtFullScreenInput(PictureTargets& targets);
+    void move_scroll_bar(int x) override;
+};
+
+// The strip the caption is painted on.
+class CaptionStrip : public QWidget {
+  public:
+    explicit CaptionStrip(QWidget* parent);
+    void show_caption(QString text, int x, int width, int height, int font_height);
+    const QString& text() const { return text_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QString text_;
+    int x_ = 0, width_ = 0, height_ = 0, font_height_ = 0;
+};
+
+class QtCaptionOverlay : public QtWindow<CaptionOverlay> {
+  public:
+    QtCaptionOverlay();
+    void create() override;
+    void move_scroll_bar(int x) override;
+    void set_region(const std::vector<Rect>& rects) override;
+    void caption_move(const Rect& r) override;
+    void draw_caption(const std::string& text, int x, int width, int height,
+                      int font_height) override;
+    // With no region the window shows nothing and takes no click: it stays hidden.
+    void place(const WindowPlacement& p) override;
+    CaptionStrip* strip() const;
+
+  private:
+    bool region_empty_ = true;
+    bool show_asked_ = false;  // a placement asked to show it
+    QPointer<CaptionStrip> strip_;
+};
+
+class QtControlPanel : public QtWindow<ControlPanel> {
+  public:
+    QtControlPanel();
+    void show_values() override;
 };
 
 class QtDesktopTarget : public DesktopTarget {
@@ -87,10 +168,10 @@ struct QtChildWindows {
     explicit QtChildWindows(PictureTargets& targets);
     ChildWindows windows();
 
-    QtWindow<FullScreenInput> full_screen_input;
+    QtFullScreenInput full_screen_input;
     QtVideoWindow video_window;
-    QtWindow<CaptionOverlay> caption_overlay;
-    QtWindow<ControlPanel> control_panel;
+    QtCaptionOverlay caption_overlay;
+    QtControlPanel control_panel;
     QtEditorWindow editor;
     QtDesktopTarget desktop;
 };

@@ -43,6 +43,8 @@ constexpr Option kOptions[] = {
     {"ytdl", "no"},
     {"audio-fallback-to-null", "yes"},
     {"audio-client-name", "RQ810Z"},
+    // No hardware decoding, so no probing for its OpenGL interop either.
+    {"gpu-hwdec-interop", "no"},
 };
 
 void set_flag_async(mpv_handle* mpv, const char* name, bool value) {
@@ -67,12 +69,16 @@ bool get_flag(mpv_handle* mpv, const char* name) {
     return mpv_get_property(mpv, name, MPV_FORMAT_FLAG, &v) >= 0 && v != 0;
 }
 
-void update_callback(void* ctx) {
+}  // namespace
+
+void mpv_update_callback(void* ctx) {
     auto* impl = static_cast<MpvEngine::Impl*>(ctx);
     std::lock_guard lock(impl->render_mutex);
     impl->update_pending = true;
     impl->render_cv.notify_one();
 }
+
+namespace {
 
 int64_t to_ms(double seconds) {
     return std::isfinite(seconds) ? std::llround(seconds * 1000.0) : 0;
@@ -128,16 +134,7 @@ MpvEngine::MpvEngine(FrameSink* sink, bool null_audio) : impl_(std::make_unique<
     for (const char* name : {"time-pos", "eof-reached", "duration"})
         mpv_observe_property(m.mpv, 0, name, MPV_FORMAT_NONE);
 
-    char api[] = MPV_RENDER_API_TYPE_SW;
-    mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, api},
-                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
-    if (mpv_render_context_create(&m.render, m.mpv, params) < 0) {
-        std::fprintf(stderr, "rq810z: the libmpv software renderer is not available\n");
-        m.render = nullptr;
-    } else {
-        mpv_render_context_set_update_callback(m.render, update_callback, &m);
-        m.render_thread = std::thread([&m] { m.render_loop(); });
-    }
+    m.render_thread = std::thread([&m] { m.render_loop(); });
     m.event_thread = std::thread([&m] { m.event_loop(); });
 }
 
@@ -152,7 +149,6 @@ MpvEngine::~MpvEngine() {
         }
         m.render_thread.join();
     }
-    if (m.render) mpv_render_context_free(m.render);
     {
         std::lock_guard lock(m.mutex);
         m.event_quit = true;

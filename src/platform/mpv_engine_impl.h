@@ -98,9 +98,16 @@ struct MpvEngine::Impl {
     // Render thread only.
     std::unique_ptr<uint8_t, AlignedFree> buffer;
     size_t buffer_size = 0;
+    GlFrameSink* gl = nullptr;  // set while the frames are drawn with OpenGL
 
     void event_loop();
     void render_loop();
+    // The render context, made on the render thread: OpenGL when the sink
+    // can, else software. False when neither can be made.
+    bool create_render_context();
+    void free_render_context();
+    void render_software(const Rect& d, uint64_t generation, int target_handle, bool is_minimized);
+    void render_gl(const Rect& d, bool show, int target_handle, bool is_minimized);
     // Reads the core's state; event thread only (it waits for the core).
     CoreSnapshot read_core() const;
     void request_redraw();
@@ -109,6 +116,9 @@ struct MpvEngine::Impl {
     int64_t length_frames() const;
     bool at_end() const;
 };
+
+// The core's "render again" callback; `ctx` is the Impl.
+void mpv_update_callback(void* ctx);
 
 int64_t ms_for_frames(int64_t frames, double fps);
 int64_t frames_for_ms(int64_t ms, double fps);

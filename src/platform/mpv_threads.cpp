@@ -5,6 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include <mpv/render_gl.h>
+
 #include "platform/mpv_engine_impl.h"
 
 namespace rq {
@@ -114,48 +116,135 @@ void MpvEngine::Impl::request_redraw() {
     render_cv.notify_one();
 }
 
+namespace {
+
+void* gl_proc_address(void* ctx, const char* name) {
+    return static_cast<GlFrameSink*>(ctx)->proc_address(name);
+}
+
+}  // namespace
+
+bool MpvEngine::Impl::create_render_context() {
+    GlFrameSink* candidate = sink ? sink->gl() : nullptr;
+    if (candidate && candidate->make_current()) {
+        char api[] = MPV_RENDER_API_TYPE_OPENGL;
+        mpv_opengl_init_params init{gl_proc_address, candidate};
+        mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, api},
+                                     {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &init},
+                                     {MPV_RENDER_PARAM_INVALID, nullptr}};
+        if (mpv_render_context_create(&render, mpv, params) >= 0) {
+            gl = candidate;
+            gl->on_redraw([this] {
+                std::lock_guard lock(render_mutex);
+                request_redraw();
+            });
+        } else {
+            render = nullptr;
+            candidate->done_current();
+            std::fprintf(stderr,
+                         "rq810z: libmpv cannot draw with OpenGL here; drawing in software\n");
+        }
+    }
+    if (!render) {
+        char api[] = MPV_RENDER_API_TYPE_SW;
+        mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, api},
+                                     {MPV_RENDER_PARAM_INVALID, nullptr}};
+        if (mpv_render_context_create(&render, mpv, params) < 0) {
+            std::fprintf(stderr, "rq810z: the libmpv software renderer is not available\n");
+            render = nullptr;
+            return false;
+        }
+    }
+    mpv_render_context_set_update_callback(render, mpv_update_callback, this);
+    return true;
+}
+
+void MpvEngine::Impl::free_render_context() {
+    if (gl) gl->on_redraw(nullptr);
+    if (render) mpv_render_context_free(render);
+    render = nullptr;
+    if (gl) gl->done_current();
+    gl = nullptr;
+}
+
+void MpvEngine::Impl::render_software(const Rect& d, uint64_t generation, int target_handle,
+                                      bool is_minimized) {
+    // An empty destination still renders (1 x 1), so the core never waits.
+    int size[2] = {std::clamp(d.w, 1, kMaxRenderSide), std::clamp(d.h, 1, kMaxRenderSide)};
+    size_t stride = aligned_stride(size[0]);
+    // Straight into the sink's buffer when it lends one, else ours.
+    uint8_t* pixels = sink ? sink->frame_buffer(size[0], size[1], &stride) : nullptr;
+    const bool lent = pixels != nullptr;
+    if (!lent) {
+        stride = aligned_stride(size[0]);
+        const size_t bytes = stride * static_cast<size_t>(size[1]);
+        if (bytes > buffer_size) {
+            buffer.reset(static_cast<uint8_t*>(std::aligned_alloc(64, bytes)));
+            buffer_size = buffer ? bytes : 0;
+        }
+        pixels = buffer.get();
+    }
+    if (!pixels) return;
+    char format[] = "bgr0";
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_SW_SIZE, size},      {MPV_RENDER_PARAM_SW_FORMAT, format},
+        {MPV_RENDER_PARAM_SW_STRIDE, &stride}, {MPV_RENDER_PARAM_SW_POINTER, pixels},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    if (mpv_render_context_render(render, params) < 0 || !sink) return;
+    // Under the lock: a target cleared meanwhile gets no frame after its clear.
+    std::lock_guard lock(render_mutex);
+    if (!presenting || generation != present_generation || d.w <= 0 || d.h <= 0) return;
+    if (lent)
+        sink->present_rendered(target_handle, is_minimized, d);
+    else
+        sink->present_frame(target_handle, is_minimized, pixels, size[0], size[1],
+                            static_cast<int>(stride), d);
+}
+
+void MpvEngine::Impl::render_gl(const Rect& d, bool show, int target_handle, bool is_minimized) {
+    const GlFrameSink::Surface s = gl->begin_frame(show ? target_handle : -1, is_minimized, d);
+    mpv_opengl_fbo fbo{static_cast<int>(s.fbo), std::max(s.w, 1), std::max(s.h, 1), 0};
+    int flip = s.flip_y ? 1 : 0;
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
+                                 {MPV_RENDER_PARAM_FLIP_Y, &flip},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    mpv_render_context_render(render, params);
+    gl->end_frame();
+}
+
 void MpvEngine::Impl::render_loop() {
+    if (!create_render_context()) return;
     std::unique_lock lock(render_mutex);
     for (;;) {
         render_cv.wait(lock, [&] { return render_quit || update_pending || redraw_pending; });
-        if (render_quit) return;
+        if (render_quit) break;
         const bool update = std::exchange(update_pending, false);
         const bool redraw = std::exchange(redraw_pending, false);
         const Rect d = dest;
         const uint64_t generation = present_generation;
+        const int target_handle = target;
+        const bool is_minimized = minimized;
         lock.unlock();
 
         const uint64_t flags = update ? mpv_render_context_update(render) : 0;
         if ((flags & MPV_RENDER_UPDATE_FRAME) || redraw) {
-            // An empty destination still renders (1 x 1), so the core never waits.
-            int size[2] = {std::clamp(d.w, 1, kMaxRenderSide), std::clamp(d.h, 1, kMaxRenderSide)};
-            size_t stride = aligned_stride(size[0]);
-            size_t bytes = stride * static_cast<size_t>(size[1]);
-            if (bytes > buffer_size) {
-                buffer.reset(static_cast<uint8_t*>(std::aligned_alloc(64, bytes)));
-                buffer_size = buffer ? bytes : 0;
-            }
-            if (buffer) {
-                char format[] = "bgr0";
-                mpv_render_param params[] = {
-                    {MPV_RENDER_PARAM_SW_SIZE, size},
-                    {MPV_RENDER_PARAM_SW_FORMAT, format},
-                    {MPV_RENDER_PARAM_SW_STRIDE, &stride},
-                    {MPV_RENDER_PARAM_SW_POINTER, buffer.get()},
-                    {MPV_RENDER_PARAM_INVALID, nullptr},
-                };
-                bool ok = mpv_render_context_render(render, params) >= 0;
-                lock.lock();
-                // Frames of a closed file or of a former target are dropped.
-                if (ok && sink && presenting && generation == present_generation && d.w > 0 &&
-                    d.h > 0)
-                    sink->present_frame(target, minimized, buffer.get(), size[0], size[1],
-                                        static_cast<int>(stride), d);
-                continue;
+            if (gl) {
+                // Frames of a closed file or of a former target are not shown.
+                bool show;
+                {
+                    std::lock_guard check(render_mutex);
+                    show = presenting && generation == present_generation && d.w > 0 && d.h > 0;
+                }
+                render_gl(d, show, target_handle, is_minimized);
+            } else {
+                render_software(d, generation, target_handle, is_minimized);
             }
         }
         lock.lock();
     }
+    lock.unlock();
+    free_render_context();
 }
 
 }  // namespace rq

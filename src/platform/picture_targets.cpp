@@ -1,11 +1,15 @@
 #include "platform/picture_targets.h"
 
+#include "platform/qt_gl_frames.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -66,7 +70,14 @@ void FrameView::paintEvent(QPaintEvent* event) {
         painter.drawImage(dest_, frame_);
 }
 
-PictureTargets::PictureTargets(QObject* parent) : QObject(parent) {}
+PictureTargets::PictureTargets(QObject* parent, Rendering rendering) : QObject(parent) {
+    if (rendering != Rendering::Software && QtGlFrames::available(rendering == Rendering::OpenGL))
+        gl_ = std::make_unique<QtGlFrames>(*this);
+}
+
+GlFrameSink* PictureTargets::gl() {
+    return gl_.get();
+}
 
 PictureTargets::~PictureTargets() {
     for (auto& [handle, t] : targets_) {
@@ -85,11 +96,16 @@ int PictureTargets::add(QWidget* window) {
     view->show();
     window->installEventFilter(this);
     targets_[handle] = {window, view};
-    connect(window, &QObject::destroyed, this, [this, handle] { targets_.erase(handle); });
+    connect(window, &QObject::destroyed, this, [this, handle] {
+        targets_.erase(handle);
+        if (gl_) gl_->detach(handle);
+    });
+    if (gl_) gl_->attach(handle, window);
     return handle;
 }
 
 void PictureTargets::remove(int handle) {
+    if (gl_) gl_->detach(handle);
     auto it = targets_.find(handle);
     if (it == targets_.end()) return;
     if (it->second.window) {
@@ -131,8 +147,48 @@ void PictureTargets::present_frame(int handle, bool minimized, const uint8_t* pi
     if (!pixels || w <= 0 || h <= 0 || stride < w * 4) return;
     QImage frame = copy_frame(pixels, w, h, stride);
     if (frame.isNull()) return;
+    present_image(handle, minimized, std::move(frame), dest);
+}
+
+void PictureTargets::present_image(int handle, bool minimized, QImage frame, const Rect& dest) {
     std::lock_guard lock(mutex_);
     pending_[handle] = {std::move(frame), dest, minimized};
+    queue_delivery();
+}
+
+uint8_t* PictureTargets::frame_buffer(int w, int h, size_t* stride) {
+    if (w <= 0 || h <= 0) return nullptr;
+    std::lock_guard lock(mutex_);
+    lent_ = -1;
+    // Frames of another size are dropped; three of one size are enough for
+    // one being painted, one waiting and one being rendered.
+    std::erase_if(pool_, [&](const QImage& f) { return f.width() != w || f.height() != h; });
+    for (size_t i = 0; i < pool_.size(); ++i)
+        if (pool_[i].isDetached()) lent_ = static_cast<int>(i);
+    if (lent_ < 0 && pool_.size() < 3) {
+        const size_t row = (static_cast<size_t>(w) * 4 + 63) / 64 * 64;
+        auto* bytes = static_cast<uchar*>(std::aligned_alloc(64, row * static_cast<size_t>(h)));
+        if (!bytes) return nullptr;
+        // The engine's unused fourth byte is not opaque: the frame is only
+        // ever painted onto an opaque window, which copies it as it is.
+        pool_.emplace_back(
+            bytes, w, h, static_cast<qsizetype>(row), QImage::Format_RGB32,
+            [](void* p) { std::free(p); }, bytes);
+        lent_ = static_cast<int>(pool_.size()) - 1;
+    }
+    if (lent_ < 0) return nullptr;
+    // The views' last reads of this frame happened before they let it go.
+    std::atomic_thread_fence(std::memory_order_acquire);
+    QImage& frame = pool_[static_cast<size_t>(lent_)];
+    *stride = static_cast<size_t>(frame.bytesPerLine());
+    return frame.bits();
+}
+
+void PictureTargets::present_rendered(int handle, bool minimized, const Rect& dest) {
+    std::lock_guard lock(mutex_);
+    if (lent_ < 0) return;
+    pending_[handle] = {pool_[static_cast<size_t>(lent_)], dest, minimized};
+    lent_ = -1;
     queue_delivery();
 }
 
@@ -171,6 +227,7 @@ void PictureTargets::deliver() {
         } else if (FrameView* v = view(handle)) {
             v->show_black();
         }
+        if (gl_) gl_->hide(handle);
     }
     for (auto& [handle, p] : frames) {
         if (handle == kDefaultTarget) {

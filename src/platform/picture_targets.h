@@ -15,6 +15,7 @@
 #include <memory>
 #include <mutex>
 #include <set>
+#include <vector>
 
 #include "platform/frame_sink.h"
 
@@ -36,9 +37,16 @@ class FrameView : public QWidget {
     QRect dest_;
 };
 
+class QtGlFrames;
+
+// How the engine draws: Auto uses OpenGL where a graphics processor draws
+// it, OpenGL also where a software rasteriser does; either falls back to
+// software when no OpenGL context can be made (always on a headless platform).
+enum class Rendering { Software, Auto, OpenGL };
+
 class PictureTargets : public QObject, public FrameSink {
   public:
-    explicit PictureTargets(QObject* parent = nullptr);
+    explicit PictureTargets(QObject* parent = nullptr, Rendering rendering = Rendering::Software);
     ~PictureTargets() override;
     PictureTargets(const PictureTargets&) = delete;
     PictureTargets& operator=(const PictureTargets&) = delete;
@@ -67,6 +75,12 @@ class PictureTargets : public QObject, public FrameSink {
     void present_frame(int handle, bool minimized, const uint8_t* pixels, int w, int h, int stride,
                        const Rect& dest) override;
     void clear(int handle) override;
+    // The engine renders into the frames the views paint: no copy.
+    uint8_t* frame_buffer(int w, int h, size_t* stride) override;
+    void present_rendered(int handle, bool minimized, const Rect& dest) override;
+    GlFrameSink* gl() override;
+    // A frame already in an image of its own; any thread.
+    void present_image(int handle, bool minimized, QImage frame, const Rect& dest);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,6 +101,10 @@ class PictureTargets : public QObject, public FrameSink {
     std::map<int, Pending> pending_;
     std::set<int> cleared_;
     bool delivery_queued_ = false;
+    // Frames lent to the engine, reused once no view or pending frame
+    // shares them any more; `lent_` is the one it renders into now.
+    std::vector<QImage> pool_;
+    int lent_ = -1;
 
     // GUI thread only.
     struct Target {
@@ -98,6 +116,7 @@ class PictureTargets : public QObject, public FrameSink {
     std::unique_ptr<FrameView> default_window_;
     std::unique_ptr<QWidget> desktop_window_;
     int desktop_handle_ = -1;
+    std::unique_ptr<QtGlFrames> gl_;
     bool default_minimized_ = false;
     bool default_dismissed_ = false;  // closed by the user until the next clear
 };

@@ -2,6 +2,7 @@
 // What the player asks of the window system for its main window. The Qt
 // face window implements it; a headless run records the calls.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,14 @@ class WindowHost {
     // Shows the top-left 407 x 93 of FaceBuffer on the window: the only way
     // the face reaches the screen. Schedules the paint; returns at once.
     virtual void present_face() = 0;
+
+    // The mouse cursor, screen pixels. It shows while its display count is
+    // 0 or more; each call moves the count by one and returns it.
+    virtual int show_cursor(bool show) = 0;
+    virtual Point cursor_pos() const = 0;
+    virtual void set_cursor_pos(Point at) = 0;
+    // Keeps the cursor inside the rectangle; nullopt lets it go.
+    virtual void confine_cursor(std::optional<Rect> area) = 0;
 };
 
 }  // namespace rq

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/player.h"
+#include "input/full_screen.h"
 #include "input/geometry.h"
+#include "panels/popup_input.h"
 #include "transport/ab_repeat.h"
 #include "transport/commands.h"
 #include "transport/face_composition.h"
@@ -55,8 +57,8 @@ void settle_full_screen(Player& p) {
     CaptionOverlay& caption = p.windows().caption_overlay;
     if (was != 3 || !caption.exists()) return;
     const Size screen = p.geometry.screen_size;
-    caption.place(
-        {0, -20, screen.w + p.geometry.extra_width, screen.h + 20, ZOrder::TopMost, true, false});
+    caption.place({0, -kTitleBarOffset, screen.w + p.geometry.extra_width,
+                   screen.h + kTitleBarOffset, ZOrder::TopMost, true, false});
     if (p.device.paused)
         p.send("seek movie to " + std::to_string(p.device.position));
     else
@@ -71,7 +73,10 @@ void caption_step(Player& p) {
     IndexState& ix = p.index;
     if (p.settings.caption_flag == 0 || ix.title_redraw < 0) return;
     ix.index_segment = std::clamp(ix.index_segment, 0, ix.index_time_count);
-    // Drawing the caption strip comes with the full-screen windows.
+    if (ix.title_redraw == 1) {
+        const Size screen = p.geometry.screen_size;
+        caption_draw(p, ix.index_segment, screen.w, caption_strip_height(screen.h));
+    }
     ix.title_redraw = std::max(ix.title_redraw - 1, 0);
 }
 

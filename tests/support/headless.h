@@ -59,6 +59,19 @@ class HeadlessHost : public WindowHost {
     }
     void focus_scroll_bar() override { ++focus_calls; }
     void present_face() override { ++presents; }
+
+    // The cursor: its display count, where it is and where it is held.
+    int cursor_count = 0;
+    int cursor_calls = 0;
+    Point cursor{500, 400};
+    std::optional<Rect> confined;
+    int show_cursor(bool show) override {
+        ++cursor_calls;
+        return cursor_count += show ? 1 : -1;
+    }
+    Point cursor_pos() const override { return cursor; }
+    void set_cursor_pos(Point at) override { cursor = at; }
+    void confine_cursor(std::optional<Rect> area) override { confined = area; }
 };
 
 // A window that exists or not, with the handle it would have.
@@ -94,6 +107,34 @@ class HeadlessWindow : public Base {
     bool exists_ = false;
 };
 
+// A full-screen window: where its scroll bar was put.
+template <typename Base>
+class HeadlessOverlay : public HeadlessWindow<Base> {
+  public:
+    using HeadlessWindow<Base>::HeadlessWindow;
+    void move_scroll_bar(int x) override { scroll_bar_x = x; }
+    int scroll_bar_x = 0;
+};
+
+// The caption overlay: its shape and the last caption painted.
+class HeadlessCaption : public HeadlessOverlay<CaptionOverlay> {
+  public:
+    using HeadlessOverlay<CaptionOverlay>::HeadlessOverlay;
+    void set_region(const std::vector<Rect>& rects) override { region = rects; }
+    void caption_move(const Rect& r) override { strip = r; }
+    void draw_caption(const std::string& text, int x, int width, int height,
+                      int font_height) override {
+        drawn.push_back({text, x, width, height, font_height});
+    }
+    struct Drawn {
+        std::string text;
+        int x, width, height, font_height;
+    };
+    std::vector<Rect> region;
+    Rect strip;
+    std::vector<Drawn> drawn;
+};
+
 class HeadlessDesktop : public DesktopTarget {
   public:
     int handle() override {
@@ -117,10 +158,10 @@ inline constexpr int kVideoHandle = 2;
 inline constexpr int kFullScreenHandle = 1;
 
 struct HeadlessWindows {
-    HeadlessWindow<FullScreenInput> full_screen_input{kFullScreenHandle};
+    HeadlessOverlay<FullScreenInput> full_screen_input{kFullScreenHandle};
     HeadlessWindow<VideoWindow> video_window{kVideoHandle};
-    HeadlessWindow<CaptionOverlay> caption_overlay{3};
-    HeadlessWindow<ControlPanel> control_panel{4};
+    HeadlessCaption caption_overlay{0};
+    HeadlessWindow<ControlPanel> control_panel{0};
     HeadlessEditorWindow editor{5};
     HeadlessDesktop desktop;
 
