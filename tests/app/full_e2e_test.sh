@@ -95,13 +95,7 @@ rm -f "$work/mci.log"
 
 "$work/prog/rq810z" "$clip" > "$work/player.out" 2>&1 &
 pid=$!
-window=""
-for _ in $(seq 150); do
-  window=$(xwininfo -root -tree 2>/dev/null | grep 'RQ810Z"' | awk '{print $1}' | head -n1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window"
+window=$(face_window) || fail "no window"
 wait_for "play movie"
 echo "1. windowed sizes: normal, half, double, desktop"
 # The video window stands at 100, 150; the picture fills it from its corner.

@@ -6,9 +6,9 @@
 set -euo pipefail
 binary="$1"
 work=$(mktemp -d)
-xvfb=""
 pid=""
-trap '[ -n "$pid" ] && kill $pid 2>/dev/null; [ -n "$xvfb" ] && kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/xvfb.sh"
+trap '[ -n "$pid" ] && kill $pid 2>/dev/null; stop_display; rm -rf "$work"' EXIT
 
 mkdir -p "$work/prog" "$work/media" "$work/config"
 cp "$binary" "$work/prog/rq810z"
@@ -22,29 +22,7 @@ printf '[00:00]zero\r\n[00:01]one\r\n' > "$work/media/clip one.txt"
 export RQ810Z_ENGINE=mpv RQ810Z_AUDIO=null RQ810Z_MCI_LOG="$work/mci.log" XDG_CONFIG_HOME="$work/config"
 export QT_QPA_PLATFORM=xcb
 
-start_display() {
-  : > "$work/display"
-  Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp 5>"$work/display" 2>>"$work/xvfb.log" &
-  xvfb=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  [ -s "$work/display" ] || return 1
-  export DISPLAY=":$(head -n1 "$work/display")"
-  for _ in $(seq 100); do
-    xwininfo -root >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
-for attempt in 1 2 3; do
-  start_display && break
-  kill $xvfb 2>/dev/null || true
-  wait $xvfb 2>/dev/null || true
-  xvfb=""
-  [ $attempt = 3 ] && { echo "no X server could be started"; cat "$work/xvfb.log"; exit 1; }
-done
+start_display || exit 1
 
 fail() { echo "$1"; cat "$work/mci.log"; exit 1; }
 # Waits until the log holds `count` lines that start with the command.
@@ -59,13 +37,7 @@ wait_for() {
 
 "$work/prog/rq810z" "$clip" &
 pid=$!
-window=""
-for _ in $(seq 150); do
-  window=$(xwininfo -root -tree 2>/dev/null | grep 'RQ810Z"' | awk '{print $1}' | head -n1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window"
+window=$(face_window) || fail "no window"
 wait_for "play movie"
 xdotool windowfocus --sync "$window"
 

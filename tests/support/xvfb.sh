@@ -32,3 +32,14 @@ start_display() {
   cat "$work/xvfb.log"
   return 1
 }
+
+# Prints the id of the player's face window once it is mapped; fails after 15 s.
+face_window() {
+  local w
+  for _ in $(seq 150); do
+    w=$(xwininfo -root -tree 2>/dev/null | grep 'RQ810Z"' | awk '{print $1}' | head -n1 || true)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
