@@ -147,10 +147,14 @@ TEST_F(IndexFiles, TimedTextLines) {
     // Fifty tags a line, and 3598 in all.
     std::string file;
     for (int i = 1; i <= 60; ++i)
-        file += "[" + std::to_string(i) + "]";
+        file.append("[").append(std::to_string(i)).append("]");
     file += "fifty\r\n";
     for (int i = 100; i <= 4000; ++i)
-        file += "[" + std::to_string(i) + "]" + std::to_string(i) + "\r\n";
+        file.append("[")
+            .append(std::to_string(i))
+            .append("]")
+            .append(std::to_string(i))
+            .append("\r\n");
     test::write_bytes(beside(".txt"), file);
     open();
     EXPECT_EQ(pw().stores.timed_text_lines.text(50), "fifty");
