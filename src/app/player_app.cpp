@@ -56,12 +56,14 @@ int PlayerApp::run(int argc, char** argv) {
     app.installEventFilter(&key_filter);
 
     // Outlives the engine, whose render thread hands it frames.
-    // RQ810Z_RENDER=software or =opengl overrides the choice.
+    // Software unless RQ810Z_RENDER=auto or =opengl asks for OpenGL: that
+    // path still now and then leaves the picture at its full-screen place
+    // after full screen, or misses Alt+Enter, on a software rasteriser.
     const std::string_view render =
         std::getenv("RQ810Z_RENDER") ? std::getenv("RQ810Z_RENDER") : "";
-    PictureTargets targets(nullptr, render == "software" ? Rendering::Software
+    PictureTargets targets(nullptr, render == "auto"     ? Rendering::Auto
                                     : render == "opengl" ? Rendering::OpenGL
-                                                         : Rendering::Auto);
+                                                         : Rendering::Software);
     std::unique_ptr<PlaybackEngine> engine = make_engine(&targets);
     ProcessWorkingDirectory cwd;
     const char* log = std::getenv("RQ810Z_MCI_LOG");
