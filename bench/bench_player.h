@@ -32,7 +32,7 @@ struct BenchPlayer {
                               text,
                               dialogs,
                               saver,
-                              "/bench/rq810z",
+                              {"/bench/", "/bench/RQ01.sys"},
                               {}}};
 };
 

@@ -29,7 +29,7 @@ struct TickPlayer {
                            dialogs,
                            settings_dialog,
                            screen_saver,
-                           dir / "rq810z",
+                           {dir.path(), dir / "RQ01.sys"},
                            {}}) {
         std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys", dir / "RQ01.sys");
     }

@@ -21,7 +21,7 @@ void PlayerWindow::timer_tick() {
         first_tick_work();
     } else if (tick.background_changed) {
         tick.background_changed = 0;
-        load_skin_sheet(skin, program_folder, settings.background_name);
+        load_skin_sheet(skin, files_folder, settings.background_name);
     }
     poll_keyboard(*this);
     if (tick.busy == 1 || tick.tick_phase != 0) return;

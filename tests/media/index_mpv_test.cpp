@@ -52,7 +52,7 @@ struct MpvPlayer {
                        dialogs,
                        settings_dialog,
                        saver,
-                       dir + "rq810z",
+                       {dir, dir + "RQ01.sys"},
                        {clip}}) {
         pw.on_create();
         pw.init_dialog();

@@ -47,7 +47,7 @@ TEST(FaceWindow, PaintsTheTopLeftOfFaceBuffer) {
                              dialogs,
                              settings_dialog,
                              screen_saver,
-                             dir / "rq810z",
+                             {dir.path(), dir / "RQ01.sys"},
                              {}});
         face.attach(&player);
         build_skin_surfaces(player.skin, dir.path(), "");

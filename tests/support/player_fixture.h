@@ -29,7 +29,8 @@ struct Player {
                              editor ? *editor : children.editor, children.desktop};
         pw = std::make_unique<PlayerWindow>(PlayerEnv{mci, host, windows, volume, keys, cwd, text,
                                                       dialogs, settings_dialog, screen_saver,
-                                                      dir / "rq810z", std::move(args)});
+                                                      {dir.path(), dir / "RQ01.sys"},
+                                                      std::move(args)});
     }
 
     // Sends a command and returns the reply, as the player would.
