@@ -8,32 +8,16 @@
 #include "app/player_window.h"
 #include "platform/sim_engine.h"
 #include "platform/working_directory.h"
-#include "support/headless.h"
+#include "support/headless_env.h"
 
 namespace rq::bench {
 
-struct BenchPlayer {
+struct BenchPlayer : test::HeadlessServices {
     SimEngine engine;
     VirtualWorkingDirectory cwd{"/"};
     MciChannel mci{engine, cwd};
-    test::HeadlessHost host;
-    test::HeadlessWindows children;
     WaveOutVolume volume{&engine, {}};
-    KeyState keys;
-    test::RecordingText text;
-    test::ScriptedDialogs dialogs;
-    test::CountingScreenSaver saver;
-    PlayerWindow pw{PlayerEnv{mci,
-                              host,
-                              children.windows(),
-                              volume,
-                              keys,
-                              cwd,
-                              text,
-                              dialogs,
-                              saver,
-                              {"/bench/", "/bench/RQ01.sys"},
-                              {}}};
+    PlayerWindow pw{env(mci, volume, cwd, "/bench/")};
 };
 
 }  // namespace rq::bench

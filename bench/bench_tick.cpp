@@ -12,38 +12,16 @@
 
 namespace {
 
-using rq::test::HeadlessHost;
-
 // The headless player of the tests on any engine.
-struct TickPlayer {
+struct TickPlayer : rq::test::HeadlessServices {
     explicit TickPlayer(rq::PlaybackEngine& engine)
-        : mci(engine, cwd),
-          volume(&engine, {}),
-          pw(rq::PlayerEnv{mci,
-                           host,
-                           children.windows(),
-                           volume,
-                           keys,
-                           cwd,
-                           text,
-                           dialogs,
-                           settings_dialog,
-                           screen_saver,
-                           {dir.path(), dir / "RQ01.sys"},
-                           {}}) {
+        : mci(engine, cwd), volume(&engine, {}), pw(env(mci, volume, cwd, dir.path())) {
         std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys", dir / "RQ01.sys");
     }
     rq::test::TempDir dir;
     rq::VirtualWorkingDirectory cwd;
     rq::MciChannel mci;
-    HeadlessHost host;
-    rq::test::HeadlessWindows children;
     rq::WaveOutVolume volume;
-    rq::KeyState keys;
-    rq::test::RecordingText text;
-    rq::test::ScriptedDialogs dialogs;
-    rq::test::ScriptedSettingsDialog settings_dialog;
-    rq::test::CountingScreenSaver screen_saver;
     rq::PlayerWindow pw;
 };
 

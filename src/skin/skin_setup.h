@@ -12,7 +12,7 @@ namespace rq {
 inline constexpr char kDefaultBackgroundName[] =
     "\xE3\x83\x87\xE3\x83\x95\xE3\x82\xA9\xE3\x83\xAB\xE3\x83\x88";  // "デフォルト"
 
-// "<program folder>bg/<name>"; the folder ends in "/".
+// "<files folder>bg/<name>"; the folder ends in "/".
 std::string background_path(const std::string& files_folder, const std::string& name);
 
 // Loads SkinSheet from the background file, or from the built-in sheet when

@@ -14,7 +14,7 @@
 #include "platform/mpv_engine.h"
 #include "playlist/index_marks.h"
 #include "skin/text_canvas.h"
-#include "support/headless.h"
+#include "support/headless_env.h"
 #include "support/temp_dir.h"
 
 namespace rq {
@@ -40,20 +40,9 @@ class BarText : public TextRenderer {
     std::string timed_line;  // the last line drawn in the timed-text strip
 };
 
-struct MpvPlayer {
+struct MpvPlayer : test::HeadlessServices {
     explicit MpvPlayer(const std::string& dir, const std::string& clip)
-        : pw(PlayerEnv{mci,
-                       host,
-                       children.windows(),
-                       volume,
-                       keys,
-                       cwd,
-                       text,
-                       dialogs,
-                       settings_dialog,
-                       saver,
-                       {dir, dir + "RQ01.sys"},
-                       {clip}}) {
+        : pw(env(mci, volume, cwd, dir, {clip}, &bar_text)) {
         pw.on_create();
         pw.init_dialog();
         pw.settings.index_beside_file = 1;
@@ -73,14 +62,8 @@ struct MpvPlayer {
     VirtualWorkingDirectory cwd;
     MpvEngine engine{nullptr, true};
     MciChannel mci{engine, cwd};
-    test::HeadlessHost host;
-    test::HeadlessWindows children;
     WaveOutVolume volume{&engine, {}};
-    KeyState keys;
-    BarText text;
-    test::ScriptedDialogs dialogs;
-    test::ScriptedSettingsDialog settings_dialog;
-    test::CountingScreenSaver saver;
+    BarText bar_text;
     PlayerWindow pw;
 };
 
@@ -104,8 +87,9 @@ TEST(IndexFilesOnMpv, CaptionsFollowAndMarksSurviveStopAndRestart) {
     ASSERT_EQ(a.index.index_time_count, 3);
 
     // The face renders the line of the segment that holds the position.
-    ASSERT_TRUE(first->tick_until(
-        [&] { return a.marks.position_ms >= 1100 && first->text.timed_line == "one second |"; }));
+    ASSERT_TRUE(first->tick_until([&] {
+        return a.marks.position_ms >= 1100 && first->bar_text.timed_line == "one second |";
+    }));
     EXPECT_EQ(a.index.index_segment, 1);
     EXPECT_EQ(a.index.timed_text_width, int(timed_text_line("one second").size()) - 4);
 
