@@ -22,6 +22,7 @@
 #include "platform/key_filter.h"
 #include "platform/path_util.h"
 #include "platform/picture_targets.h"
+#include "platform/qt_translations.h"
 #include "platform/working_directory.h"
 #include "playlist/drop_filter.h"
 #include "playlist/drops.h"
@@ -35,7 +36,8 @@ namespace {
 // Once per run: the folder of the settings and lists, made on the first
 // start of a user's copy.
 FileLocations choose_player_files(const char* argv0) {
-    const FileLocations files = choose_file_locations(gather_location_facts(argv0, RQ_DATA_FROM_BIN));
+    const FileLocations files =
+        choose_file_locations(gather_location_facts(argv0, RQ_DATA_FROM_BIN));
     if (!make_files_folder(files))
         std::fprintf(stderr, "rq810z: cannot create %s; settings will not be saved\n",
                      files.folder.c_str());
@@ -58,6 +60,9 @@ int PlayerApp::run(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     // QApplication resets the locale; libmpv needs "C" numbers.
     std::setlocale(LC_NUMERIC, "C");
+
+    QTranslator translator;
+    install_translations(translator);
 
     QPalette palette = app.palette();
     palette.setColor(QPalette::Window, Qt::black);
