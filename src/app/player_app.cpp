@@ -14,6 +14,7 @@
 
 #include "app/face_window.h"
 #include "app/player_window.h"
+#include "app/qt_mpris.h"
 #include "panels/qt_popup_windows.h"
 #include "panels/qt_settings_dialog.h"
 #include "platform/dbus_screen_saver.h"
@@ -133,6 +134,17 @@ int PlayerApp::run(int argc, char** argv) {
         QObject::connect(&app, &QGuiApplication::commitDataRequest,
                          [&](QSessionManager&) { player.shutdown(); });
         QObject::connect(&face, &FaceWindow::ended, &app, [&](int r) { app.exit(r); });
+
+        // The desktop's media controls and media keys, when there is a
+        // session bus and no other copy holds the name.
+        Mpris mpris(
+            player,
+            [&] {
+                face.showNormal();
+                face.raise();
+                face.activateWindow();
+            },
+            [&] { player.request_quit(); });
 
         if (player.on_create() != 0) return 1;
         player.init_dialog();

@@ -8,6 +8,7 @@
 #include "skin/skin_setup.h"
 #include "transport/face_pass.h"
 #include "transport/keyboard.h"
+#include "transport/remote_control.h"
 #include "transport/speed.h"
 #include "transport/tick_steps.h"
 
@@ -33,6 +34,7 @@ void PlayerWindow::main_tick() {
     take_wheel_step(*this);
     apply_toggle_request(*this);
     apply_speed_step(*this);
+    apply_remote_seek(*this);
     poll_position(*this);
     if (tick.fullscreen == 1 && geometry.panel_shown == 1) exchange_with_panel(*this);
     exchange_with_editor(*this);
