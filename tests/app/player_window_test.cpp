@@ -52,8 +52,7 @@ TEST(PlayerWindow, FilesLiveInTheFolderChosenAtStartUp) {
     p.pw->request_quit();
     p.main_ticks(1);
     ASSERT_TRUE(p.host.ended);
-    EXPECT_NE(test::read_bytes(p.dir / "config/RQ01.CFG").find("Repeat=0\r\n"),
-              std::string::npos);
+    EXPECT_NE(test::read_bytes(p.dir / "config/RQ01.CFG").find("Repeat=0\r\n"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(p.dir / "RQ01.CFG"));
     EXPECT_FALSE(std::filesystem::exists(p.dir / "RQ01.rql"));
 }

@@ -34,24 +34,25 @@ TEST(FileLocations, ChosenByWhereTheProgramStandsAndWhoRunsIt) {
          "/tmp/x/usr/share/rq810z/RQ01.sys"},
         {"installed, XDG set", "/usr/bin/", false, false, "/home/u/cfg", "/home/u",
          "/home/u/cfg/rq810z/", "/usr/share/rq810z/RQ01.sys"},
-        {"installed, XDG unset", "/usr/bin/", false, false, "", "/home/u", "/home/u/.config/rq810z/",
-         "/usr/share/rq810z/RQ01.sys"},
+        {"installed, XDG unset", "/usr/bin/", false, false, "", "/home/u",
+         "/home/u/.config/rq810z/", "/usr/share/rq810z/RQ01.sys"},
         // Root may write into the system's program folders; its files still
         // go to its own home.
         {"installed, run by root", "/usr/bin/", true, false, "", "/root", "/root/.config/rq810z/",
          "/usr/share/rq810z/RQ01.sys"},
         {"under /opt, run by root", "/opt/rq/bin/", true, false, "/root/c/", "/root",
          "/root/c/rq810z/", "/usr/share/rq810z/RQ01.sys"},
-        {"read-only copy, no home", "/mnt/ro/", false, true, "", "", "/mnt/ro/", "/mnt/ro/RQ01.sys"},
+        {"read-only copy, no home", "/mnt/ro/", false, true, "", "", "/mnt/ro/",
+         "/mnt/ro/RQ01.sys"},
     };
     for (const Case& c : cases) {
         LocationFacts f;
         f.executable_folder = c.exe;
         f.executable_folder_writable = c.writable;
         f.template_beside_executable = c.template_beside;
-        f.installed_data_folder =
-            std::string(c.exe).rfind("/tmp/x/", 0) == 0 ? "/tmp/x/usr/share/rq810z/"
-                                                        : "/usr/share/rq810z/";
+        f.installed_data_folder = std::string(c.exe).rfind("/tmp/x/", 0) == 0
+                                      ? "/tmp/x/usr/share/rq810z/"
+                                      : "/usr/share/rq810z/";
         f.config_home = c.config_home;
         f.home = c.home;
         const FileLocations got = choose_file_locations(f);

@@ -40,8 +40,9 @@ TEST(IconArt, EveryThemeSizeShowsTheSamePicture) {
         const QRgb lamp = icon.pixel(size / 2, size * 17 / 64);
         EXPECT_GT(qRed(lamp), 2 * qBlue(lamp)) << size;
         // Scaled down, the largest is the same picture, up to smoothing.
-        const QImage shrunk = large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                                  .convertToFormat(QImage::Format_ARGB32);
+        const QImage shrunk =
+            large.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_ARGB32);
         EXPECT_LT(mean_difference(icon, shrunk), 12.0) << size;
     }
     // The window's icon is the 64-pixel one.
