@@ -17,7 +17,7 @@ struct BenchPlayer : test::HeadlessServices {
     VirtualWorkingDirectory cwd{"/"};
     MciChannel mci{engine, cwd};
     WaveOutVolume volume{&engine, {}};
-    PlayerWindow pw{env(mci, volume, cwd, "/bench/rq810z")};
+    PlayerWindow pw{env(mci, volume, cwd, "/bench/")};
 };
 
 }  // namespace rq::bench

@@ -15,7 +15,7 @@ namespace {
 // The headless player of the tests on any engine.
 struct TickPlayer : rq::test::HeadlessServices {
     explicit TickPlayer(rq::PlaybackEngine& engine)
-        : mci(engine, cwd), volume(&engine, {}), pw(env(mci, volume, cwd, dir / "rq810z")) {
+        : mci(engine, cwd), volume(&engine, {}), pw(env(mci, volume, cwd, dir.path())) {
         std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys", dir / "RQ01.sys");
     }
     rq::test::TempDir dir;

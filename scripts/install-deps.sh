@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev libgl-dev libmpv-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   ffmpeg xvfb xauth x11-utils xdotool fonts-ipafont-gothic
+  dpkg-dev file desktop-file-utils appstream
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools dbus-daemon playerctl
 )
 
 missing=()

@@ -15,14 +15,17 @@
 
 #include "app/face_window.h"
 #include "app/player_window.h"
+#include "app/qt_mpris.h"
 #include "input/main_window_events.h"
 #include "panels/qt_popup_windows.h"
 #include "panels/qt_settings_dialog.h"
 #include "platform/dbus_screen_saver.h"
 #include "platform/engine_factory.h"
+#include "platform/file_locations.h"
 #include "platform/key_filter.h"
 #include "platform/path_util.h"
 #include "platform/picture_targets.h"
+#include "platform/qt_translations.h"
 #include "platform/working_directory.h"
 #include "playlist/drop_filter.h"
 #include "playlist/drops.h"
@@ -30,6 +33,21 @@
 #include "skin/qt_text_renderer.h"
 
 namespace rq {
+
+namespace {
+
+// Once per run: the folder of the settings and lists, made on the first
+// start of a user's copy.
+FileLocations choose_player_files(const char* argv0) {
+    const FileLocations files =
+        choose_file_locations(gather_location_facts(argv0, RQ_DATA_FROM_BIN));
+    if (!make_files_folder(files))
+        std::fprintf(stderr, "rq810z: cannot create %s; settings will not be saved\n",
+                     files.folder.c_str());
+    return files;
+}
+
+}  // namespace
 
 int PlayerApp::run(int argc, char** argv) {
     // SIGTERM, SIGINT and SIGHUP arrive as readable events on a descriptor,
@@ -45,6 +63,9 @@ int PlayerApp::run(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     // QApplication resets the locale; libmpv needs "C" numbers.
     std::setlocale(LC_NUMERIC, "C");
+
+    QTranslator translator;
+    install_translations(translator);
 
     QPalette palette = app.palette();
     palette.setColor(QPalette::Window, Qt::black);
@@ -71,7 +92,7 @@ int PlayerApp::run(int argc, char** argv) {
     WaveOutVolume volume(engine.get(), WaveOutVolume::default_store_path());
 
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-    std::string program = executable_folder(argc > 0 ? argv[0] : "") + "rq810z";
+    const FileLocations files = choose_player_files(argc > 0 ? argv[0] : "");
 
     FaceWindow face;
     // RQ810Z_TIMING=FILE: when the face and the first frame were first shown.
@@ -95,7 +116,7 @@ int PlayerApp::run(int argc, char** argv) {
     int result = 0;
     {
         PlayerWindow player({mci, face, children.windows(), volume, keys, cwd, text_renderer,
-                             dialogs, settings_dialog, screen_saver, program, std::move(args)});
+                             dialogs, settings_dialog, screen_saver, files, std::move(args)});
         face.attach(&player);
         children.editor.attach(&player, &face);
         DropFilter drops([&](const std::vector<std::string>& paths) { scan_drop(player, paths); });
@@ -126,6 +147,17 @@ int PlayerApp::run(int argc, char** argv) {
                          [&](Qt::ApplicationState state) {
                              application_activated(player, state == Qt::ApplicationActive);
                          });
+
+        // The desktop's media controls and media keys, when there is a
+        // session bus and no other copy holds the name.
+        Mpris mpris(
+            player,
+            [&] {
+                face.showNormal();
+                face.raise();
+                face.activateWindow();
+            },
+            [&] { player.request_quit(); });
 
         if (player.on_create() != 0) return 1;
         player.init_dialog();

@@ -61,8 +61,7 @@ void PlayerWindow::on_destroy() {
 void PlayerWindow::init_dialog() {
     host().set_icon();
     host().accept_drops();
-    program_folder = folder_of(env.program_path);
-    if (program_folder.empty()) program_folder = "./";
+    files_folder = env.files.folder.empty() ? "./" : env.files.folder;
 
     if (std::ifstream(settings_path()).is_open())
         load_settings();
@@ -88,9 +87,8 @@ void PlayerWindow::request_quit() {
 void PlayerWindow::first_tick_work() {
     tick.tick_done_first = 1;
     tick.quit_requested = quit_before_start_ ? 1 : 0;
-    program_folder = folder_of(env.program_path);
-    if (program_folder.empty()) program_folder = "./";
-    build_skin_surfaces(skin, program_folder, settings.background_name);
+    files_folder = env.files.folder.empty() ? "./" : env.files.folder;
+    build_skin_surfaces(skin, files_folder, settings.background_name);
 
     host().place({settings.main_window_pos.x, settings.main_window_pos.y, main_window_width(),
                   kMainWindowHeight, ZOrder::NotTopMost, true, true});

@@ -8,6 +8,7 @@
 #include "skin/skin_setup.h"
 #include "transport/face_pass.h"
 #include "transport/keyboard.h"
+#include "transport/remote_control.h"
 #include "transport/speed.h"
 #include "transport/tick_steps.h"
 
@@ -21,7 +22,7 @@ void PlayerWindow::timer_tick() {
         first_tick_work();
     } else if (tick.background_changed) {
         tick.background_changed = 0;
-        load_skin_sheet(skin, program_folder, settings.background_name);
+        load_skin_sheet(skin, files_folder, settings.background_name);
     }
     poll_keyboard(*this);
     if (tick.busy == 1 || tick.tick_phase != 0) return;
@@ -33,6 +34,7 @@ void PlayerWindow::main_tick() {
     take_wheel_step(*this);
     apply_toggle_request(*this);
     apply_speed_step(*this);
+    apply_remote_seek(*this);
     poll_position(*this);
     if (tick.fullscreen == 1 && geometry.panel_shown == 1) exchange_with_panel(*this);
     exchange_with_editor(*this);

@@ -11,6 +11,8 @@ namespace rq {
 struct MediaState {
     std::string current_path;                 // full path of the current entry
     std::string current_extension;            // with its dot, lower case
+    std::string tag_title;                    // UTF-8, from the ID3 tag; "" without one
+    std::string tag_artist;                   // UTF-8, from the ID3 tag
     long long current_file_size = 0;          // bytes; part of the index file names
     int audio_info_valid = 0;                 // 1 for ".mp3" and ".rmp"
     std::array<int, 3> bitrate_digits{};      // kbit/s: hundreds, tens, units

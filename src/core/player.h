@@ -19,6 +19,7 @@
 #include "core/tick_state.h"
 #include "core/transport_state.h"
 #include "platform/file_dialogs.h"
+#include "platform/file_locations.h"
 #include "platform/key_state.h"
 #include "platform/mci_channel.h"
 #include "platform/popup_windows.h"
@@ -44,7 +45,7 @@ struct PlayerEnv {
     FileDialogs& dialogs;
     SettingsDialogUi& settings_dialog;
     ScreenSaver& screen_saver;
-    std::string program_path;       // the executable; its folder holds the settings
+    FileLocations files;            // where the settings, lists and folders live
     std::vector<std::string> args;  // the arguments after the program
 };
 
@@ -67,16 +68,16 @@ class Player {
     WindowHost& host() { return env.host; }
     ChildWindows& windows() { return env.windows; }
 
-    std::string settings_path() const { return program_folder + "RQ01.CFG"; }
-    std::string template_path() const { return program_folder + "RQ01.sys"; }
-    std::string default_playlist_path() const { return program_folder + "RQ01.rql"; }
+    std::string settings_path() const { return files_folder + "RQ01.CFG"; }
+    std::string template_path() const { return env.files.template_path; }
+    std::string default_playlist_path() const { return files_folder + "RQ01.rql"; }
     // Width of the main window: the base, the width term and the extra width.
     int main_window_width() const {
         return kMainWindowBaseWidth + geometry.width_term + geometry.extra_width;
     }
 
     PlayerEnv env;
-    std::string program_folder;  // with a trailing "/"
+    std::string files_folder;  // env.files.folder once started; with a trailing "/"
 
     Settings settings;
     DeviceState device;

@@ -76,6 +76,7 @@ struct TransportState {
     int track_display_number = 0;  // 1-based
     int stop_request = 0;          // 1: stop_playback after the command pass
     int index_back_ticks = 0;      // a second previous-mark press within this goes back further
+    int remote_seek_ms = -1;       // a remote control's seek target; -1 none
 
     // Jog dial: 12 sectors, the knob drawn at jog_knob.
     int jog_sector = 0;  // where the pointer is, from the mouse

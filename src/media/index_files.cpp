@@ -33,7 +33,7 @@ struct CompanionPlaces {
 CompanionPlaces companion_places(const Player& p, std::string_view extension) {
     const PathParts parts = split_path(p.media.current_path);
     const std::string size = std::to_string(p.media.current_file_size);
-    return {p.program_folder + "Index/" + parts.name + "(" + size + ")" + std::string(extension),
+    return {p.files_folder + "Index/" + parts.name + "(" + size + ")" + std::string(extension),
             parts.folder + parts.name + std::string(extension)};
 }
 

@@ -86,8 +86,10 @@ void render_title_lines(Player& p, const std::string& file_text, const std::opti
         clear_canvas_strip(canvas, s.top);
     const std::string file_line = file_line_text(to_utf8(file_text), p.device.length_ms / 1000);
     p.media.file_line_width = render_canvas_strip(canvas, p.env.text, kFileStrip, file_line);
+    p.media.tag_title = tag ? to_utf8(tag->title) : std::string();
+    p.media.tag_artist = tag ? to_utf8(tag->artist) : std::string();
     const std::string title_line =
-        tag ? title_line_text(to_utf8(tag->title), to_utf8(tag->artist)) : file_line;
+        tag ? title_line_text(p.media.tag_title, p.media.tag_artist) : file_line;
     p.media.title_line_width = render_canvas_strip(canvas, p.env.text, kTitleStrip, title_line);
     p.media.title_field_width =
         render_canvas_strip(canvas, p.env.text, kTitleFieldStrip, title_line);

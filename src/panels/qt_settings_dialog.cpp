@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -15,13 +16,22 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 #include <array>
+#include <string_view>
 
 #include "core/settings.h"
 #include "panels/settings_dialog.h"
+#include "skin/skin_setup.h"
 
 namespace rq {
 
 namespace {
+
+// The logic's message, for the translation.
+constexpr const char* kSpeedMessage =
+    QT_TRANSLATE_NOOP("SettingsDialog", "サーチの速度には整数を入力してください。");
+static_assert(std::string_view(kSpeedMessage) == kSpeedNotANumber);
+constexpr const char* kDefaultBackgroundShown = QT_TRANSLATE_NOOP("SettingsDialog", "デフォルト");
+static_assert(std::string_view(kDefaultBackgroundShown) == kDefaultBackgroundName);
 
 // A pair of radio buttons "MODE1" / "MODE2" (or "OFF" / "ON"), each with
 // the label of what it does, bound to one setting.
@@ -36,19 +46,24 @@ struct RadioPair {
 };
 
 const RadioPair kWheelModes[] = {
-    {"再生中からの動作", "MODE1", "MODE2", "前後早送り", "スロー～早送り",
+    {QT_TRANSLATE_NOOP("SettingsDialog", "再生中からの動作"), "MODE1", "MODE2",
+     QT_TRANSLATE_NOOP("SettingsDialog", "前後早送り"),
+     QT_TRANSLATE_NOOP("SettingsDialog", "スロー～早送り"),
      &SettingsDialogValues::wheel_mode_playing, "wheel_mode_playing"},
-    {"一時停止からの動作", "MODE1", "MODE2", "前後コマ送り", "スロー～早送り",
+    {QT_TRANSLATE_NOOP("SettingsDialog", "一時停止からの動作"), "MODE1", "MODE2",
+     QT_TRANSLATE_NOOP("SettingsDialog", "前後コマ送り"),
+     QT_TRANSLATE_NOOP("SettingsDialog", "スロー～早送り"),
      &SettingsDialogValues::wheel_mode_paused, "wheel_mode_paused"},
 };
 // Kept and handed back, never shown.
-const RadioPair kPausedSearchSlow = {"一時停止時のサーチボタン設定",
-                                     "OFF",
-                                     "ON",
-                                     "早送りボタンをスローにする",
-                                     "",
-                                     &SettingsDialogValues::paused_search_slow,
-                                     "paused_search_slow"};
+const RadioPair kPausedSearchSlow = {
+    QT_TRANSLATE_NOOP("SettingsDialog", "一時停止時のサーチボタン設定"),
+    "OFF",
+    "ON",
+    QT_TRANSLATE_NOOP("SettingsDialog", "早送りボタンをスローにする"),
+    "",
+    &SettingsDialogValues::paused_search_slow,
+    "paused_search_slow"};
 
 struct CheckRow {
     const char* text;
@@ -57,16 +72,21 @@ struct CheckRow {
 };
 
 const CheckRow kChecks[] = {
-    {"再生ファイルの有るフォルダにインデックスを書き込む", &SettingsDialogValues::index_beside_file,
-     "index_beside_file"},
-    {"最大化時省電力強制オフ", &SettingsDialogValues::power_saving_off, "power_saving_off"},
-    {"最大化時 左クリックで再生/一時停止。ダブルクリックで操作パネル表示",
+    {QT_TRANSLATE_NOOP("SettingsDialog", "再生ファイルの有るフォルダにインデックスを書き込む"),
+     &SettingsDialogValues::index_beside_file, "index_beside_file"},
+    {QT_TRANSLATE_NOOP("SettingsDialog", "最大化時省電力強制オフ"),
+     &SettingsDialogValues::power_saving_off, "power_saving_off"},
+    {QT_TRANSLATE_NOOP("SettingsDialog",
+                       "最大化時 左クリックで再生/一時停止。ダブルクリックで操作パネル表示"),
      &SettingsDialogValues::maximized_click_mode, "maximized_click_mode"},
-    {"最大化時マウスカーソルを隠す", &SettingsDialogValues::hide_cursor_maximized,
-     "hide_cursor_maximized"},
-    {"ウインドウを常に手前に表示", &SettingsDialogValues::always_on_top, "always_on_top"},
-    {"動画ウインドウの表示サイズ保存", &SettingsDialogValues::save_video_size, "save_video_size"},
-    {"起動後すぐに再生", &SettingsDialogValues::autoplay, "autoplay"},
+    {QT_TRANSLATE_NOOP("SettingsDialog", "最大化時マウスカーソルを隠す"),
+     &SettingsDialogValues::hide_cursor_maximized, "hide_cursor_maximized"},
+    {QT_TRANSLATE_NOOP("SettingsDialog", "ウインドウを常に手前に表示"),
+     &SettingsDialogValues::always_on_top, "always_on_top"},
+    {QT_TRANSLATE_NOOP("SettingsDialog", "動画ウインドウの表示サイズ保存"),
+     &SettingsDialogValues::save_video_size, "save_video_size"},
+    {QT_TRANSLATE_NOOP("SettingsDialog", "起動後すぐに再生"), &SettingsDialogValues::autoplay,
+     "autoplay"},
 };
 
 // The place of a speed in search_step_table.
@@ -74,8 +94,8 @@ constexpr int step_index(bool right, bool paused, bool backward) {
     return 4 * right + 2 * paused + backward;
 }
 
-QString text_of(const char* utf8) {
-    return QString::fromUtf8(utf8);
+QString text_of(const char* source) {
+    return QCoreApplication::translate("SettingsDialog", source);
 }
 
 class SettingsDialog : public QDialog {
@@ -98,7 +118,7 @@ class SettingsDialog : public QDialog {
 SettingsDialog::SettingsDialog(QWidget* parent, const SettingsDialogValues& values,
                                const std::vector<std::string>& backgrounds, int selected)
     : QDialog(parent), values_(values) {
-    setWindowTitle(text_of("操作設定ダイアログ"));
+    setWindowTitle(text_of(QT_TRANSLATE_NOOP("SettingsDialog", "操作設定ダイアログ")));
     QFont font;
     font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")});
     font.setStyleHint(QFont::SansSerif);
@@ -112,11 +132,14 @@ SettingsDialog::SettingsDialog(QWidget* parent, const SettingsDialogValues& valu
     layout->addLayout(wheel);
     radio_group(kPausedSearchSlow)->hide();
 
-    auto* speeds = new QGroupBox(text_of("サーチの速度(mms)"), this);
+    auto* speeds =
+        new QGroupBox(text_of(QT_TRANSLATE_NOOP("SettingsDialog", "サーチの速度(mms)")), this);
     auto* speed_row = new QHBoxLayout(speeds);
-    speed_row->addWidget(speed_group("再生中からの速度", false, true));
-    speed_row->addWidget(speed_group("一時停止からの速度", true, false));
-    auto* reset = new QPushButton(text_of("初期化"), speeds);
+    speed_row->addWidget(
+        speed_group(QT_TRANSLATE_NOOP("SettingsDialog", "再生中からの速度"), false, true));
+    speed_row->addWidget(
+        speed_group(QT_TRANSLATE_NOOP("SettingsDialog", "一時停止からの速度"), true, false));
+    auto* reset = new QPushButton(text_of(QT_TRANSLATE_NOOP("SettingsDialog", "初期化")), speeds);
     reset->setObjectName(QStringLiteral("reset"));
     reset->setAutoDefault(false);
     // Only the edits: the settings change on OK, if at all.
@@ -127,17 +150,21 @@ SettingsDialog::SettingsDialog(QWidget* parent, const SettingsDialogValues& valu
     speed_row->addWidget(reset, 0, Qt::AlignBottom);
     layout->addWidget(speeds);
 
-    auto* background_box = new QGroupBox(text_of("バックグラウンドの指定"), this);
+    auto* background_box =
+        new QGroupBox(text_of(QT_TRANSLATE_NOOP("SettingsDialog", "バックグラウンドの指定")), this);
     auto* background_row = new QHBoxLayout(background_box);
     auto* background = new QComboBox(background_box);
     background->setObjectName(QStringLiteral("background"));
+    // The default's name is shown translated and stored as it is.
     for (const std::string& name : backgrounds)
-        background->addItem(QString::fromStdString(name));
+        background->addItem(name == kDefaultBackgroundName ? text_of(kDefaultBackgroundShown)
+                                                           : QString::fromStdString(name),
+                            QString::fromStdString(name));
     background->setCurrentIndex(selected);
     // Only a choice of the user's names the background: a stored name that
     // is no longer in the folder stays as it is.
     connect(background, &QComboBox::activated, this, [this, background](int) {
-        values_.background_name = background->currentText().toStdString();
+        values_.background_name = background->currentData().toString().toStdString();
     });
     background_row->addWidget(background);
     layout->addWidget(background_box);
@@ -153,7 +180,9 @@ SettingsDialog::SettingsDialog(QWidget* parent, const SettingsDialogValues& valu
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
         ->setObjectName(QStringLiteral("ok"));
-    buttons->addButton(text_of("ｷｬﾝｾﾙ"), QDialogButtonBox::RejectRole)
+    buttons
+        ->addButton(text_of(QT_TRANSLATE_NOOP("SettingsDialog", "ｷｬﾝｾﾙ")),
+                    QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -185,8 +214,11 @@ QGroupBox* SettingsDialog::speed_group(const char* title, bool paused, bool with
     for (int right = 0; right < 2; ++right) {
         int column = 0;
         if (with_row_labels)
-            grid->addWidget(new QLabel(text_of(right ? "右クリック" : "左クリック"), box), right,
-                            column++);
+            grid->addWidget(
+                new QLabel(text_of(right ? QT_TRANSLATE_NOOP("SettingsDialog", "右クリック")
+                                         : QT_TRANSLATE_NOOP("SettingsDialog", "左クリック")),
+                           box),
+                right, column++);
         // Backward (REW) on the left, forward (FF) on the right.
         for (bool backward : {true, false}) {
             const int index = step_index(right, paused, backward);

@@ -104,7 +104,7 @@ std::optional<int> parse_search_step(std::string_view text) {
 void open_settings_dialog(Player& p) {
     // A search or slow motion would go on unseen behind a modal dialog.
     if (p.device.speed_index != 0) return;
-    const std::vector<std::string> choices = background_choices(p.program_folder + "bg/");
+    const std::vector<std::string> choices = background_choices(p.files_folder + "bg/");
     const int selected = background_choice_index(choices, p.settings.background_name);
     const std::optional<SettingsDialogValues> edited =
         p.env.settings_dialog.run(dialog_values(p.settings), choices, selected);

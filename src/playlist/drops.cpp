@@ -81,7 +81,7 @@ void open_file_or_toggle_editor(Player& p, int mode) {
             show_editor(p);
         return;
     }
-    std::optional<std::string> chosen = p.env.dialogs.open_file("Filename|*.*||", "rql");
+    std::optional<std::string> chosen = p.env.dialogs.open_file(kAnyFileFilter, "rql");
     if (!chosen) return;
 
     p.tick.busy = 1;

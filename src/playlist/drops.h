@@ -25,4 +25,7 @@ void append_drop(Player& p, const std::vector<std::string>& paths);
 // editor is open, shows or closes the editor.
 void open_file_or_toggle_editor(Player& p, int mode);
 
+// The filter of FILE's dialog: any file, a media file or a list file.
+inline constexpr char kAnyFileFilter[] = "Filename|*.*||";
+
 }  // namespace rq

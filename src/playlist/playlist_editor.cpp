@@ -125,7 +125,7 @@ void editor_load(Player& p) {
     if (is_list_file_extension(extension_of(path))) {
         errno = 0;
         if (read_list_file(path, paths, &rows) < 0) {
-            p.env.dialogs.message("リストファイルを読み込めませんでした。\n" + path + "\n" +
+            p.env.dialogs.message(std::string(kListReadFailed) + "\n" + path + "\n" +
                                   reason_text());
             return;
         }
@@ -145,8 +145,7 @@ void editor_save(Player& p) {
     if (split_path(path).extension.empty()) path += std::string(".") + kListFileExtension;
     errno = 0;
     if (!write_list_file(path, p.stores.path_list)) {
-        p.env.dialogs.message("リストファイルを保存できませんでした。\n" + path + "\n" +
-                              reason_text());
+        p.env.dialogs.message(std::string(kListWriteFailed) + "\n" + path + "\n" + reason_text());
         return;
     }
     p.stores.last_list_file.set_text(path);

@@ -16,6 +16,10 @@ class Player;
 // without one gets.
 inline constexpr char kListFileFilter[] = "Select List File|*.rql;*.m3u||";
 inline constexpr char kListFileExtension[] = "rql";
+// The first lines of the messages when a list file cannot be read or
+// written; the path and the system's reason follow on lines of their own.
+inline constexpr char kListReadFailed[] = "リストファイルを読み込めませんでした。";
+inline constexpr char kListWriteFailed[] = "リストファイルを保存できませんでした。";
 
 // The published numbers by kind: 0 editor_request, 1 requested_entry,
 // 2 marked_entry, 3 editor_entry_count, 100 whether the window moved

@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QItemSelection>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,15 +64,17 @@ struct EditorButton {
 };
 
 const EditorButton kButtons[] = {
-    {EditorControl::New, "new", "新規", editor_new},
-    {EditorControl::Load, "load", "読込", editor_load},
-    {EditorControl::Save, "save", "保存", editor_save},
-    {EditorControl::Sort, "sort", "ソート", editor_sort},
-    {EditorControl::Delete, "delete", "削除", editor_delete},
-    {EditorControl::Up, "up", "上へ", editor_up},
-    {EditorControl::Down, "down", "下へ", editor_down},
-    {EditorControl::Random, "random", "ランダム", editor_random},
-    {EditorControl::Back, "back", "戻る", editor_close_request},
+    {EditorControl::New, "new", QT_TRANSLATE_NOOP("PlaylistEditor", "新規"), editor_new},
+    {EditorControl::Load, "load", QT_TRANSLATE_NOOP("PlaylistEditor", "読込"), editor_load},
+    {EditorControl::Save, "save", QT_TRANSLATE_NOOP("PlaylistEditor", "保存"), editor_save},
+    {EditorControl::Sort, "sort", QT_TRANSLATE_NOOP("PlaylistEditor", "ソート"), editor_sort},
+    {EditorControl::Delete, "delete", QT_TRANSLATE_NOOP("PlaylistEditor", "削除"), editor_delete},
+    {EditorControl::Up, "up", QT_TRANSLATE_NOOP("PlaylistEditor", "上へ"), editor_up},
+    {EditorControl::Down, "down", QT_TRANSLATE_NOOP("PlaylistEditor", "下へ"), editor_down},
+    {EditorControl::Random, "random", QT_TRANSLATE_NOOP("PlaylistEditor", "ランダム"),
+     editor_random},
+    {EditorControl::Back, "back", QT_TRANSLATE_NOOP("PlaylistEditor", "戻る"),
+     editor_close_request},
 };
 
 // Client size before the first size change is known.
@@ -123,7 +126,7 @@ EditorWidget::EditorWidget(Player& p, QWidget* owner)
       drops_([this](const std::vector<std::string>& paths) {
           if (player_) append_drop(*player_, paths);
       }) {
-    setWindowTitle(QStringLiteral("ならべ丸"));
+    setWindowTitle(QCoreApplication::translate("PlaylistEditor", "ならべ丸"));
     QFont font;
     font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック")});
     font.setStyleHint(QFont::SansSerif);
@@ -152,7 +155,8 @@ EditorWidget::EditorWidget(Player& p, QWidget* owner)
     box_->setReadOnly(true);
     controls_[static_cast<size_t>(EditorControl::PathBox)] = box_;
     for (const EditorButton& kind : kButtons) {
-        auto* button = new QPushButton(QString::fromUtf8(kind.text), this);
+        auto* button =
+            new QPushButton(QCoreApplication::translate("PlaylistEditor", kind.text), this);
         button->setObjectName(QString::fromLatin1(kind.name));
         button->setAutoDefault(false);
         controls_[static_cast<size_t>(kind.control)] = button;

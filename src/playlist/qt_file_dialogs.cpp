@@ -1,8 +1,15 @@
 #include "playlist/qt_file_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStringList>
+#include <string_view>
+
+#include "platform/qt_translations.h"
+#include "playlist/drops.h"
+#include "playlist/playlist_editor.h"
 
 namespace rq {
 
@@ -26,11 +33,32 @@ std::string qt_name_filters(const std::string& filter) {
 
 namespace {
 
+// The labels of the logic's filters, for the translation.
+constexpr const char* kListFilterLabel = QT_TRANSLATE_NOOP("FileDialogs", "Select List File");
+static_assert(std::string_view(kListFileFilter).starts_with(std::string_view(kListFilterLabel)));
+constexpr const char* kAnyFilterLabel = QT_TRANSLATE_NOOP("FileDialogs", "Filename");
+static_assert(std::string_view(kAnyFileFilter).starts_with(std::string_view(kAnyFilterLabel)));
+
+// Each filter's label translated; the patterns stay.
+QString translated_filters(const std::string& filter) {
+    QStringList out;
+    for (const QString& entry : QString::fromStdString(qt_name_filters(filter)).split(";;")) {
+        const qsizetype open = entry.lastIndexOf(" (");
+        if (open < 0) {
+            out << entry;
+            continue;
+        }
+        const QByteArray label = entry.left(open).toUtf8();
+        out << QCoreApplication::translate("FileDialogs", label.constData()) + entry.mid(open);
+    }
+    return out.join(";;");
+}
+
 std::optional<std::string> run_dialog(QWidget* parent, const std::string& folder,
                                       const std::string& filter,
                                       const std::string& default_extension, bool save) {
     QFileDialog dialog(parent, QString(), QFile::decodeName(folder.c_str()),
-                       QString::fromStdString(qt_name_filters(filter)));
+                       translated_filters(filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(QString::fromStdString(default_extension));
@@ -51,7 +79,7 @@ std::optional<std::string> QtFileDialogs::save_file(const std::string& filter,
 }
 
 void QtFileDialogs::message(const std::string& text) {
-    QMessageBox::warning(parent_, QStringLiteral("RQ810Z"), QString::fromStdString(text));
+    QMessageBox::warning(parent_, QStringLiteral("RQ810Z"), translated_message(text));
 }
 
 }  // namespace rq

@@ -32,11 +32,29 @@ TEST(PlayerWindow, TimerThatCannotRunFailsCreation) {
     EXPECT_EQ(q.host.timer_period, 30);
 }
 
-TEST(PlayerWindow, ProgramFolderComesFromTheExecutable) {
-    test::Player p;
+TEST(PlayerWindow, FilesLiveInTheFolderChosenAtStartUp) {
+    // An installed copy: the template in the data folder, the files in the
+    // user's folder, nothing beside the program.
+    test::Player p({}, false);
+    std::filesystem::create_directories(p.dir / "share");
+    std::filesystem::create_directories(p.dir / "config/bg");
+    std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys",
+                               p.dir / "share/RQ01.sys");
+    test::write_bytes(p.dir / "config/RQ01.rql", "/m/a.mpg\r\n");
+    p.pw->env.files = {p.dir / "config/", p.dir / "share/RQ01.sys"};
+    p.pw->on_create();
     p.pw->init_dialog();
-    EXPECT_EQ(p.pw->program_folder, p.dir.path());
-    EXPECT_TRUE(std::filesystem::exists(p.dir / "RQ01.CFG"));
+    EXPECT_EQ(p.pw->files_folder, p.dir / "config/");
+    EXPECT_TRUE(std::filesystem::exists(p.dir / "config/RQ01.CFG"));
+    p.pw->timer_tick();
+    EXPECT_EQ(p.pw->stores.path_list.count(), 1) << "the default list is read from there";
+    p.pw->settings.repeat = 0;
+    p.pw->request_quit();
+    p.main_ticks(1);
+    ASSERT_TRUE(p.host.ended);
+    EXPECT_NE(test::read_bytes(p.dir / "config/RQ01.CFG").find("Repeat=0\r\n"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(p.dir / "RQ01.CFG"));
+    EXPECT_FALSE(std::filesystem::exists(p.dir / "RQ01.rql"));
 }
 
 TEST(PlayerWindow, FirstTickTitlesTheWindow) {
@@ -147,7 +165,7 @@ TEST(PlayerWindow, SeveralPlayersLiveSideBySide) {
     b.pw->init_dialog();
     a.pw->settings.shuffle = 1;
     EXPECT_EQ(b.pw->settings.shuffle, 0);
-    EXPECT_NE(a.pw->program_folder, b.pw->program_folder);
+    EXPECT_NE(a.pw->files_folder, b.pw->files_folder);
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ class BarText : public TextRenderer {
 
 struct MpvPlayer : test::HeadlessServices {
     explicit MpvPlayer(const std::string& dir, const std::string& clip)
-        : pw(env(mci, volume, cwd, dir + "rq810z", {clip}, &bar_text)) {
+        : pw(env(mci, volume, cwd, dir, {clip}, &bar_text)) {
         pw.on_create();
         pw.init_dialog();
         pw.settings.index_beside_file = 1;

@@ -18,6 +18,7 @@
 
 #include "core/settings.h"
 #include "panels/settings_dialog.h"
+#include "platform/qt_translations.h"
 #include "support/qt_app.h"
 
 namespace rq {
@@ -124,6 +125,29 @@ TEST(QtSettingsDialog, TheBackgroundNameChangesOnlyWhenTheUserPicksOne) {
     EXPECT_EQ(shown_index, 1);
     ASSERT_TRUE(picked);
     EXPECT_EQ(picked->background_name, "b.bmp");
+}
+
+TEST(QtSettingsDialog, InEnglishTheDefaultBackgroundIsShownTranslatedAndStoredAsItIs) {
+    QTranslator english;
+    ASSERT_TRUE(install_translations(english, QLocale(QLocale::English, QLocale::UnitedStates)));
+    QString title, first_item, cancel;
+    const auto picked = run(
+        [&](QDialog& d) {
+            title = d.windowTitle();
+            auto* list = d.findChild<QComboBox*>("background");
+            first_item = list->itemText(0);
+            cancel = d.findChild<QAbstractButton*>("cancel")->text();
+            QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+            QApplication::sendEvent(list, &up);
+            click(d, "ok");
+        },
+        stored(), 1);
+    QCoreApplication::removeTranslator(&english);
+    EXPECT_EQ(title, "Operation Settings");
+    EXPECT_EQ(first_item, "Default");
+    EXPECT_EQ(cancel, "Cancel");
+    ASSERT_TRUE(picked);
+    EXPECT_EQ(picked->background_name, kChoices[0]) << "the name the settings file knows";
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ TEST(EnterPathFolder, EntersTheDeepestExistingFolder) {
 TEST(DefaultPlaylist, MissingFileIsCreatedEmpty) {
     test::Player player;
     PlayerWindow& pw = *player.pw;
-    pw.program_folder = player.dir.path();
+    pw.files_folder = player.dir.path();
     read_default_playlist(pw);
     EXPECT_EQ(pw.playlist.entry_count, 0);
     ASSERT_TRUE(std::filesystem::exists(player.dir / "RQ01.rql"));
@@ -144,7 +144,7 @@ TEST(DefaultPlaylist, MissingFileIsCreatedEmpty) {
 TEST(DefaultPlaylist, ReadsTheAbsoluteLines) {
     test::Player player;
     PlayerWindow& pw = *player.pw;
-    pw.program_folder = player.dir.path();
+    pw.files_folder = player.dir.path();
     write_bytes(player.dir / "RQ01.rql", "movie.mpg\r\n/a.mpg\r\n/b.mpg\r\n");
     read_default_playlist(pw);
     EXPECT_EQ(pw.playlist.entry_count, 2);
@@ -154,7 +154,7 @@ TEST(DefaultPlaylist, ReadsTheAbsoluteLines) {
 TEST(DefaultPlaylist, AnUnreadableListIsNotReplaced) {
     test::Player player;
     PlayerWindow& pw = *player.pw;
-    pw.program_folder = player.dir.path();
+    pw.files_folder = player.dir.path();
     std::filesystem::create_directory(player.dir / "RQ01.rql");
     read_default_playlist(pw);
     EXPECT_EQ(pw.playlist.entry_count, 0);

@@ -7,7 +7,7 @@
 #include "platform/sim_engine.h"
 #include "skin/skin_setup.h"
 #include "skin_fixture.h"
-#include "support/headless.h"
+#include "support/headless_env.h"
 #include "support/qt_app.h"
 #include "support/temp_dir.h"
 
@@ -29,26 +29,11 @@ TEST(FaceWindow, PaintsTheTopLeftOfFaceBuffer) {
     VirtualWorkingDirectory cwd;
     MciChannel mci(engine, cwd);
     WaveOutVolume volume(&engine, {});
-    KeyState keys;
-    HeadlessWindows children;
-    RecordingText text;
-    ScriptedDialogs dialogs;
-    ScriptedSettingsDialog settings_dialog;
-    CountingScreenSaver screen_saver;
+    HeadlessServices services;
     FaceWindow face;
     {
-        PlayerWindow player({mci,
-                             face,
-                             children.windows(),
-                             volume,
-                             keys,
-                             cwd,
-                             text,
-                             dialogs,
-                             settings_dialog,
-                             screen_saver,
-                             dir / "rq810z",
-                             {}});
+        PlayerWindow player(
+            services.env(mci, volume, cwd, dir.path(), {}, nullptr, nullptr, &face));
         face.attach(&player);
         build_skin_surfaces(player.skin, dir.path(), "");
         ASSERT_TRUE(player.skin.face_buffer.bottom_up());

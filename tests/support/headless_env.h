@@ -20,16 +20,18 @@ struct HeadlessServices {
     ScriptedSettingsDialog settings_dialog;
     CountingScreenSaver screen_saver;
 
-    // The environment of a player on `mci`; `text_renderer` and `editor`
-    // stand in for the recording fakes when given.
+    // The environment of a player on `mci` whose files and settings
+    // template lie in `folder` (with a trailing "/"); `text_renderer` and
+    // `editor` and `window_host` stand in for the fakes when given.
     PlayerEnv env(MciChannel& mci, WaveOutVolume& volume, WorkingDirectory& cwd,
-                  std::string program_path, std::vector<std::string> args = {},
-                  TextRenderer* text_renderer = nullptr, EditorWindow* editor = nullptr) {
+                  const std::string& folder, std::vector<std::string> args = {},
+                  TextRenderer* text_renderer = nullptr, EditorWindow* editor = nullptr,
+                  WindowHost* window_host = nullptr) {
         ChildWindows windows{children.full_screen_input,         children.video_window,
                              children.caption_overlay,           children.control_panel,
                              editor ? *editor : children.editor, children.desktop};
         return PlayerEnv{mci,
-                         host,
+                         window_host ? *window_host : host,
                          windows,
                          volume,
                          keys,
@@ -38,7 +40,7 @@ struct HeadlessServices {
                          dialogs,
                          settings_dialog,
                          screen_saver,
-                         std::move(program_path),
+                         FileLocations{folder, folder + "RQ01.sys"},
                          std::move(args)};
     }
 };

@@ -25,7 +25,7 @@ struct Player : HeadlessServices {
             std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys",
                                        dir / "RQ01.sys");
         pw = std::make_unique<PlayerWindow>(
-            env(mci, volume, cwd, dir / "rq810z", std::move(args), nullptr, editor));
+            env(mci, volume, cwd, dir.path(), std::move(args), nullptr, editor));
     }
 
     // Sends a command and returns the reply, as the player would.

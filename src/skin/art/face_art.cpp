@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -620,15 +621,19 @@ QImage draw_text_canvas() {
     return img;
 }
 
-QImage draw_icon() {
-    QImage img(64, 64, QImage::Format_ARGB32);
+QImage draw_icon(int size) {
+    QImage img(size, size, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
+    // Drawn on a 64-unit grid and scaled, so every size shows the same
+    // picture; the outline stays at least one pixel wide.
+    const qreal scale = size / 64.0;
+    p.scale(scale, scale);
     QLinearGradient body(0, 4, 0, 60);
     body.setColorAt(0, kBodyTop.lighter(120));
     body.setColorAt(1, kBodyBottom);
-    p.setPen(QPen(kEdgeDark, 2));
+    p.setPen(QPen(kEdgeDark, std::max(2.0, 1.0 / scale)));
     p.setBrush(body);
     p.drawRoundedRect(QRectF(3, 3, 58, 58), 10, 10);
     QRadialGradient disc(QPointF(26, 26), 30);

@@ -12,7 +12,8 @@ QImage draw_sheet();
 // The white text canvas with its corner mark.
 QImage draw_text_canvas();
 
-// The window icon, 64 x 64, with transparency.
-QImage draw_icon();
+// The icon, `size` pixels square, with transparency: the window's at 64,
+// the desktop theme's at 16 to 256.
+QImage draw_icon(int size = 64);
 
 }  // namespace rq::art
