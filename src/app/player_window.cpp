@@ -1,5 +1,6 @@
 #include "app/player_window.h"
 
+#include <filesystem>
 #include <fstream>
 
 #include "input/geometry.h"
@@ -20,16 +21,28 @@ namespace {
 const std::vector<Rect> kFaceRegion{
     {0, 0, 406, 88}, {22, 88, 362, 2}, {22, 90, 65, 3}, {319, 90, 65, 3}};
 
-// The command line's arguments as one entry, joined with blanks as a name
-// with blanks arrives split. A relative name is taken in the folder the
-// player was started from, where the user meant it.
-std::string command_line_entry(const std::vector<std::string>& args, const WorkingDirectory& cwd) {
-    std::string entry;
+// The command line's entries. A file manager hands over several files as
+// several arguments, and a name with blanks typed without quotes arrives
+// split the same way: the arguments are an entry each only when each names
+// an existing file, else they are joined with blanks into one. A relative
+// name is taken in the folder the player was started from.
+std::vector<std::string> command_line_entries(const std::vector<std::string>& args,
+                                              const WorkingDirectory& cwd) {
+    auto absolute = [&](const std::string& name) {
+        return name.empty() || name.front() == '/' ? name : cwd.resolve(name);
+    };
+    std::vector<std::string> each;
+    for (const std::string& a : args) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(absolute(a), error)) break;
+        each.push_back(absolute(a));
+    }
+    if (args.size() > 1 && each.size() == args.size()) return each;
+    std::string joined;
     for (const std::string& a : args)
-        entry += " " + a;
-    if (!entry.empty()) entry.erase(0, 1);
-    if (!entry.empty() && entry.front() != '/') entry = cwd.resolve(entry);
-    return entry;
+        joined += " " + a;
+    if (joined.empty()) return {};
+    return {absolute(joined.substr(1))};
 }
 
 }  // namespace
@@ -95,8 +108,8 @@ void PlayerWindow::first_tick_work() {
     host().set_title(kWindowTitle);
     host().set_region(kFaceRegion);
 
-    const std::string entry = command_line_entry(env.args, env.cwd);
-    if (!entry.empty()) stores.path_list.insert_at(-1, entry);
+    for (const std::string& entry : command_line_entries(env.args, env.cwd))
+        stores.path_list.insert_at(-1, entry);
     playlist.entry_count = stores.path_list.count();
     playlist.current_entry = 0;
     if (stores.path_list.empty()) {

@@ -144,6 +144,32 @@ TEST(PlayerWindow, AQuitBeforeTheFirstTickKeepsTheDefaultList) {
     EXPECT_EQ(test::read_bytes(q.dir / "RQ01.rql"), "/m/b.mpg\r\n");
 }
 
+TEST(PlayerWindow, CommandLineFilesAreAnEntryEachUnlessTheyAreOneSplitName) {
+    test::TempDir dir;
+    for (const char* name : {"a.mpg", "b.mpg", "my clip.mpg"})
+        test::write_bytes(dir / name, "x");
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> entries;
+    } cases[] = {
+        // Several files from a file manager.
+        {{dir / "a.mpg", dir / "b.mpg"}, {dir / "a.mpg", dir / "b.mpg"}},
+        // A name with a blank, typed without quotes.
+        {{dir / "my", "clip.mpg"}, {dir / "my clip.mpg"}},
+        // One missing file: the whole line is one name, as before.
+        {{dir / "a.mpg", dir / "gone.mpg"}, {dir / "a.mpg " + (dir / "gone.mpg")}},
+    };
+    for (const Case& c : cases) {
+        test::Player p(c.args);
+        p.pw->on_create();
+        p.pw->init_dialog();
+        std::vector<std::string> entries;
+        for (int i = 0; i < p.pw->stores.path_list.count(); ++i)
+            entries.push_back(p.pw->stores.path_list.text(i));
+        EXPECT_EQ(entries, c.entries) << c.args.front();
+    }
+}
+
 TEST(PlayerWindow, EnterLastFolderStopsAtTheFirstMissingPart) {
     test::Player p;
     std::filesystem::create_directories(p.dir / "a/b");
