@@ -135,6 +135,11 @@ MpvEngine::MpvEngine(FrameSink* sink, bool null_audio) : impl_(std::make_unique<
         mpv_observe_property(m.mpv, 0, name, MPV_FORMAT_NONE);
 
     m.render_thread = std::thread([&m] { m.render_loop(); });
+    {
+        // A file loaded before the render context exists gets no video output.
+        std::unique_lock lock(m.render_mutex);
+        m.render_cv.wait(lock, [&m] { return m.render_made; });
+    }
     m.event_thread = std::thread([&m] { m.event_loop(); });
 }
 

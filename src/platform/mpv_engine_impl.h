@@ -87,6 +87,7 @@ struct MpvEngine::Impl {
     std::mutex render_mutex;
     std::condition_variable render_cv;
     bool render_quit = false;
+    bool render_made = false;         // the render thread has made its context, or failed to
     bool update_pending = false;      // the core asked for mpv_render_context_update
     bool redraw_pending = false;      // size or target changed: render again
     bool presenting = false;          // a file with a picture is open

@@ -214,8 +214,11 @@ void MpvEngine::Impl::render_gl(const Rect& d, bool show, int target_handle, boo
 }
 
 void MpvEngine::Impl::render_loop() {
-    if (!create_render_context()) return;
+    const bool made = create_render_context();
     std::unique_lock lock(render_mutex);
+    render_made = true;
+    render_cv.notify_all();
+    if (!made) return;
     for (;;) {
         render_cv.wait(lock, [&] { return render_quit || update_pending || redraw_pending; });
         if (render_quit) break;

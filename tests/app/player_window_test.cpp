@@ -161,8 +161,7 @@ TEST(PlayerWindow, CommandLineFilesAreAnEntryEachUnlessTheyAreOneSplitName) {
     };
     for (const Case& c : cases) {
         test::Player p(c.args);
-        p.pw->on_create();
-        p.pw->init_dialog();
+        p.start();
         std::vector<std::string> entries;
         for (int i = 0; i < p.pw->stores.path_list.count(); ++i)
             entries.push_back(p.pw->stores.path_list.text(i));
