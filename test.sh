@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the player and its tests, runs every test.
 # Usage: ./test.sh [--sanitize]   (--sanitize: AddressSanitizer + UndefinedBehaviorSanitizer)
+# Without --sanitize, and where clang is there, the fuzz targets are built
+# with libFuzzer too and replay their committed corpus.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
@@ -13,5 +15,12 @@ if [ "${1:-}" = "--sanitize" ]; then
 fi
 cmake -S . -B "$dir" "${flags[@]}" >/dev/null
 cmake --build "$dir" -j"$(nproc)"
-cd "$dir"
-ctest --output-on-failure -j"$(nproc)"
+(cd "$dir" && ctest --output-on-failure -j"$(nproc)")
+
+if [ "${1:-}" != "--sanitize" ] && command -v clang++ >/dev/null; then
+  cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DRQ_FUZZ=ON -DRQ_TESTS=OFF -DRQ_BENCH=OFF >/dev/null
+  cmake --build build/fuzz --target rq_fuzzers -j"$(nproc)"
+  cd build/fuzz
+  ctest --output-on-failure -j"$(nproc)"
+fi

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev libmpv-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   ffmpeg xvfb xauth x11-utils xdotool fonts-ipafont-gothic
+  clang libclang-rt-dev
 )
 
 missing=()
