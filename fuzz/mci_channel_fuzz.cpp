@@ -4,9 +4,7 @@
 // inside it; numbers reach the device as written or not at all.
 
 #include <algorithm>
-#include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -21,15 +19,20 @@ namespace {
 
 using rq::fuzz::check;
 
-// The decimal number `s` names, when it is one and fits an int.
+// The decimal number `s` names, when it is one and fits an int; any
+// number of leading zeros.
 bool int_of(std::string_view s, int& out) {
-    if (s.empty() || s.size() > 20) return false;
-    const std::string text(s);
-    const size_t digits = text.find_first_not_of("0123456789", text[0] == '-' || text[0] == '+');
-    if (digits != std::string::npos || text == "-" || text == "+") return false;
-    errno = 0;
-    const long long v = std::strtoll(text.c_str(), nullptr, 10);
-    if (errno != 0 || v < INT_MIN || v > INT_MAX) return false;
+    const bool neg = !s.empty() && s[0] == '-';
+    if (!s.empty() && (s[0] == '-' || s[0] == '+')) s.remove_prefix(1);
+    if (s.empty()) return false;
+    long long v = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') return false;
+        v = v * 10 + (c - '0');
+        if (v > 1LL << 32) return false;
+    }
+    if (neg) v = -v;
+    if (v < INT_MIN || v > INT_MAX) return false;
     out = static_cast<int>(v);
     return true;
 }
