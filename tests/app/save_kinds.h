@@ -93,6 +93,8 @@ inline const std::vector<SaveKind>& save_kinds() {
          [](PlayerWindow& p) { p.shutdown(); }},
         // STOP with changed marks.
         {"index", {"media/clip.idx"}, prepare_index, [](PlayerWindow& p) { save_index(p); }},
+        // The editor's Save comes here: the list file it writes, a prepare
+        // that fills the editor's list, and the call its button makes.
     };
     return kinds;
 }
