@@ -3,21 +3,22 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_player.h"
 #include "media/device_ops.h"
-#include "platform/sim_engine.h"
-#include "support/player_fixture.h"
 
 namespace {
 
 void BM_SeekStepRoundTrip(benchmark::State& state) {
-    rq::test::Player p;
-    p.engine.add_media("/bench/clip.avi", {600000, 25.0, rq::Rect{0, 0, 320, 240}});
-    p.ask("open \"/bench/clip.avi\" type mpegvideo alias movie");
-    p.ask("seek movie to 300000");
+    rq::bench::BenchPlayer b;
+    b.engine.add_media("/bench/clip.avi", {600000, 25.0, rq::Rect{0, 0, 320, 240}});
+    rq::MciChannel& mci = b.mci;
+    rq::PlayerWindow& pw = b.pw;
+    mci.send("open \"/bench/clip.avi\" type mpegvideo alias movie", nullptr, 0);
+    mci.send("seek movie to 300000", nullptr, 0);
     int direction = 1;
     for (auto _ : state) {
-        p.pw->device.speed_index = direction;
-        benchmark::DoNotOptimize(rq::seek_step(*p.pw, rq::SeekKind::Timed, rq::StepUnit::Second));
+        pw.device.speed_index = direction;
+        benchmark::DoNotOptimize(rq::seek_step(pw, rq::SeekKind::Timed, rq::StepUnit::Second));
         direction = -direction;
     }
 }

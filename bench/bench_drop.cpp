@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_player.h"
 #include "playlist/drops.h"
-#include "support/player_fixture.h"
 
 namespace {
 
@@ -37,8 +37,8 @@ int main(int argc, char** argv) {
     const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
     const std::string find_sort = "find '" + dir + "' -type f | LC_ALL=C sort -f > /dev/null";
 
-    rq::test::Player player;
-    rq::PlayerWindow& pw = *player.pw;
+    rq::bench::BenchPlayer b;
+    rq::PlayerWindow& pw = b.pw;
 
     std::vector<double> drop_times, find_times;
     for (int i = 0; i <= runs; ++i) {

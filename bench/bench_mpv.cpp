@@ -12,6 +12,7 @@
 #include "platform/mci_channel.h"
 #include "platform/mpv_clips.h"
 #include "platform/mpv_engine.h"
+#include "platform/working_directory.h"
 
 namespace {
 

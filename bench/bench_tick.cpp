@@ -12,36 +12,16 @@
 
 namespace {
 
-using rq::test::HeadlessHost;
-
 // The headless player of the tests on any engine.
-struct TickPlayer {
+struct TickPlayer : rq::test::HeadlessServices {
     explicit TickPlayer(rq::PlaybackEngine& engine)
-        : mci(engine, cwd),
-          volume(&engine, {}),
-          pw(rq::PlayerEnv{mci,
-                           host,
-                           children.windows(),
-                           volume,
-                           keys,
-                           cwd,
-                           text,
-                           dialogs,
-                           screen_saver,
-                           dir / "rq810z",
-                           {}}) {
+        : mci(engine, cwd), volume(&engine, {}), pw(env(mci, volume, cwd, dir / "rq810z")) {
         std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys", dir / "RQ01.sys");
     }
     rq::test::TempDir dir;
     rq::VirtualWorkingDirectory cwd;
     rq::MciChannel mci;
-    HeadlessHost host;
-    rq::test::HeadlessWindows children;
     rq::WaveOutVolume volume;
-    rq::KeyState keys;
-    rq::test::RecordingText text;
-    rq::test::ScriptedDialogs dialogs;
-    rq::test::CountingScreenSaver screen_saver;
     rq::PlayerWindow pw;
 };
 

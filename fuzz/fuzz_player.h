@@ -10,12 +10,12 @@
 #include "app/player_window.h"
 #include "platform/sim_engine.h"
 #include "platform/working_directory.h"
-#include "support/headless.h"
+#include "support/headless_env.h"
 #include "support/temp_dir.h"
 
 namespace rq::fuzz {
 
-struct ClipPlayer {
+struct ClipPlayer : test::HeadlessServices {
     ClipPlayer() {
         std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys", dir / "RQ01.sys");
         std::filesystem::create_directories(dir / "media");
@@ -42,24 +42,8 @@ struct ClipPlayer {
     VirtualWorkingDirectory cwd{"/"};
     SimEngine engine;
     MciChannel mci{engine, cwd};
-    test::HeadlessHost host;
-    test::HeadlessWindows children;
     WaveOutVolume volume{&engine, {}};
-    KeyState keys;
-    test::RecordingText text;
-    test::ScriptedDialogs dialogs;
-    test::CountingScreenSaver screen_saver;
-    PlayerWindow pw{PlayerEnv{mci,
-                              host,
-                              children.windows(),
-                              volume,
-                              keys,
-                              cwd,
-                              text,
-                              dialogs,
-                              screen_saver,
-                              dir / "rq810z",
-                              {}}};
+    PlayerWindow pw{env(mci, volume, cwd, dir / "rq810z")};
 };
 
 // The player, made on first use and kept for the whole run.

@@ -5,17 +5,21 @@
 #include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMoveEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QRegion>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cstring>
 #include <utility>
 
 #include "app/player_window.h"
+#include "input/mouse.h"
 #include "platform/qt_placement.h"
 #include "skin/builtin_resources.h"
 
@@ -31,6 +35,7 @@ constexpr int kFaceHeight = 93;
 
 FaceWindow::FaceWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);  // the title field knows when the pointer is over it
     setAutoFillBackground(false);
     auto* bar = new QScrollBar(Qt::Vertical, this);
     bar->setGeometry(-40, 0, 20, 40);  // outside the visible strip
@@ -74,6 +79,17 @@ void FaceWindow::set_region(const std::vector<Rect>& rects) {
 
 bool FaceWindow::minimized() const {
     return isMinimized();
+}
+
+void FaceWindow::minimize() {
+    showMinimized();
+}
+
+void FaceWindow::start_system_move() {
+    QWindow* window = windowHandle();
+    if (window && window->startSystemMove()) return;
+    moving_by_hand_ = true;
+    move_grip_ = press_at_ - pos();
 }
 
 void FaceWindow::moveEvent(QMoveEvent* event) {
@@ -134,6 +150,75 @@ void FaceWindow::paintEvent(QPaintEvent*) {
         std::memcpy(image.scanLine(y), face->row(y), size_t(w) * 3);
     painter.drawImage(0, 0, image);
     if (on_first_paint) std::exchange(on_first_paint, nullptr)();
+}
+
+}  // namespace rq
+
+namespace rq {
+
+namespace {
+
+Point face_point(const QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    return {at.x(), at.y()};
+}
+
+}  // namespace
+
+void FaceWindow::park_focus() {
+    focus_scroll_bar();
+}
+
+void FaceWindow::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    press_at_ = event->globalPosition().toPoint();
+    if (!player_) return;
+    if (event->button() == Qt::LeftButton)
+        mouse_left_down(*player_, face_point(event));
+    else if (event->button() == Qt::RightButton)
+        mouse_right_down(*player_, face_point(event));
+    else if (event->button() == Qt::MiddleButton)
+        mouse_middle_down(*player_);
+    park_focus();
+}
+
+void FaceWindow::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton) moving_by_hand_ = false;
+    if (!player_) return;
+    if (event->button() == Qt::LeftButton)
+        mouse_left_up(*player_);
+    else if (event->button() == Qt::RightButton)
+        mouse_right_up(*player_);
+    park_focus();
+}
+
+void FaceWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click only moves the window.
+    event->accept();
+    press_at_ = event->globalPosition().toPoint();
+    if (!player_ || event->button() != Qt::LeftButton) return;
+    mouse_left_double_click(*player_);
+    park_focus();
+}
+
+void FaceWindow::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    const bool left_down = event->buttons() & Qt::LeftButton;
+    if (moving_by_hand_ && left_down) move(event->globalPosition().toPoint() - move_grip_);
+    if (!player_) return;
+    // A press whose release went elsewhere (the window system took the
+    // pointer for a move) ends here.
+    if (player_->input.mouse_held && !left_down) mouse_cancel_mode(*player_);
+    mouse_move(*player_, face_point(event));
+}
+
+void FaceWindow::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    if (!player_) return;
+    const QPoint turn = event->angleDelta();
+    mouse_wheel(*player_, turn.y() != 0 ? turn.y() : turn.x());
+    park_focus();
 }
 
 }  // namespace rq

@@ -2,6 +2,7 @@
 // The borderless strip that shows the face. It is the player's window
 // host: placement, title, timer and the end of the run.
 
+#include <QPoint>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -29,6 +30,8 @@ class FaceWindow : public QWidget, public WindowHost {
     void set_title(const std::string& title) override;
     void set_region(const std::vector<Rect>& rects) override;
     bool minimized() const override;
+    void minimize() override;
+    void start_system_move() override;
     bool start_timer(int period_ms) override;
     void kill_timer() override;
     void end_dialog(int result) override;
@@ -43,12 +46,24 @@ class FaceWindow : public QWidget, public WindowHost {
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
+    // Every mouse handler ends with the focus back on the hidden scroll bar.
+    void park_focus();
     PlayerWindow* player_ = nullptr;
     QTimer timer_;
     QWidget* scroll_bar_ = nullptr;  // holds the keyboard focus, out of sight
     int result_ = -1;
+    // Moving by hand where the window system cannot move the window: the
+    // pointer's offset from the window's corner while the button is held.
+    bool moving_by_hand_ = false;
+    QPoint move_grip_;
+    QPoint press_at_;  // screen point of the last press
 };
 
 }  // namespace rq

@@ -15,6 +15,7 @@
 #include "app/face_window.h"
 #include "app/player_window.h"
 #include "panels/qt_popup_windows.h"
+#include "panels/qt_settings_dialog.h"
 #include "platform/dbus_screen_saver.h"
 #include "platform/engine_factory.h"
 #include "platform/key_filter.h"
@@ -79,13 +80,15 @@ int PlayerApp::run(int argc, char** argv) {
     }
     QtTextRenderer text_renderer;
     QtFileDialogs dialogs(&face, cwd);
+    QtSettingsDialogUi settings_dialog(&face);
     QtChildWindows children(targets);
     DbusScreenSaver screen_saver;
     int result = 0;
     {
         PlayerWindow player({mci, face, children.windows(), volume, keys, cwd, text_renderer,
-                             dialogs, screen_saver, program, std::move(args)});
+                             dialogs, settings_dialog, screen_saver, program, std::move(args)});
         face.attach(&player);
+        children.editor.attach(&player, &face);
         DropFilter drops([&](const std::vector<std::string>& paths) { scan_drop(player, paths); });
         face.installEventFilter(&drops);
 
@@ -116,6 +119,7 @@ int PlayerApp::run(int argc, char** argv) {
         result = app.exec();
         if (!player.has_shut_down()) player.shutdown();
         player.on_destroy();
+        children.editor.attach(nullptr, nullptr);
         face.attach(nullptr);
         signal_poll.stop();
     }

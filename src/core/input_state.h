@@ -11,6 +11,9 @@ struct InputState {
     int volume_knob = 0;   // 0..58
     int keypad_key = -1;   // last keypad key code
     int keypad_press = 0;  // 1 pressed, 2 released, 3 pressed with the right button
+    int title_hover = 0;   // 1 while the pointer is over the title field
+    int search_held = 0;   // 1 while REW or FF is held with a button
+    int quit_armed = 0;    // 1: POWER was pressed; the left release quits
 };
 
 inline constexpr int seek_bar_length = 206;

@@ -20,6 +20,7 @@ struct MediaState {
     // Text canvas lines of the open file, measured in pixels.
     int file_line_width = 0;       // strip 20: name and length
     int title_line_width = 0;      // strip 40: title and artist, or the file line
+    int title_field_width = 0;     // strip 80: the same line, smaller, for the title field
     int title_scroll = 0;          // pixels; every open sets -141
     int title_scroll_started = 0;  // 0 until the first paced step after an open
 };

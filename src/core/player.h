@@ -23,6 +23,7 @@
 #include "platform/mci_channel.h"
 #include "platform/popup_windows.h"
 #include "platform/screen_saver.h"
+#include "platform/settings_dialog_ui.h"
 #include "platform/wave_out_volume.h"
 #include "platform/window_host.h"
 #include "platform/working_directory.h"
@@ -41,6 +42,7 @@ struct PlayerEnv {
     WorkingDirectory& cwd;
     TextRenderer& text;
     FileDialogs& dialogs;
+    SettingsDialogUi& settings_dialog;
     ScreenSaver& screen_saver;
     std::string program_path;       // the executable; its folder holds the settings
     std::vector<std::string> args;  // the arguments after the program

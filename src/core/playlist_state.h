@@ -2,8 +2,10 @@
 // Playlist bookkeeping; the paths themselves live in the main window's
 // list store `path_list`.
 
+#include <string>
 #include <vector>
 
+#include "platform/geometry.h"
 #include "platform/list_store.h"
 #include "platform/random_draw.h"
 
@@ -32,8 +34,10 @@ struct EditorState {
     ListStore folder_queue;  // folders still to scan during a drop on the editor
     int editor_request = 0;  // 1 play requested_entry, 10 resized
     int requested_entry = 0;
-    int editor_moved = 0;
-    int sort_mode = 0;  // 0 path up, 1 path down, 2 name up, 3 name down
+    int editor_moved = 0;     // 1 after the window moved; cleared when queried
+    Size editor_client_size;  // pixels, from the last size change
+    std::string shown_path;   // the read-only box: a folder or the last list file
+    int sort_mode = 0;        // 0 path up, 1 path down, 2 name up, 3 name down
     // Draws of the Random button; reseeded from the clock whenever the
     // editor is shown.
     PlaylistRandom random{clock_seed()};

@@ -26,14 +26,24 @@ enum class Command : int {
     EndOfFile = 66,      // position reached the length: wait for "stopped"
 };
 
-// Indexes of `button_timers` that other code than the face reads.
+// Indexes of `button_timers`: the face button each keeps lit.
 namespace button {
-inline constexpr int kSearchBack = 6;
-inline constexpr int kSearchForward = 7;
+inline constexpr int kPlay = 0;
+inline constexpr int kStillToPause = 1;  // STILL pressed while playing
+inline constexpr int kStill = 2;
+inline constexpr int kStop = 3;
+inline constexpr int kBack = 4;
+inline constexpr int kNext = 5;
+inline constexpr int kSearchBack = 6;     // REW; held, it searches back
+inline constexpr int kSearchForward = 7;  // FF
 inline constexpr int kSmaller = 10;
 inline constexpr int kLarger = 11;
 inline constexpr int kJog = 12;
 inline constexpr int kShuttle = 13;
+inline constexpr int kFile = 14;
+inline constexpr int kConfig = 15;
+inline constexpr int kFull = 16;
+inline constexpr int kPower = 17;
 }  // namespace button
 
 struct AbPoint {

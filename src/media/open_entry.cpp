@@ -89,7 +89,8 @@ void render_title_lines(Player& p, const std::string& file_text, const std::opti
     const std::string title_line =
         tag ? title_line_text(to_utf8(tag->title), to_utf8(tag->artist)) : file_line;
     p.media.title_line_width = render_canvas_strip(canvas, p.env.text, kTitleStrip, title_line);
-    render_canvas_strip(canvas, p.env.text, kTitleFieldStrip, title_line);
+    p.media.title_field_width =
+        render_canvas_strip(canvas, p.env.text, kTitleFieldStrip, title_line);
     p.media.title_scroll_started = 0;
     p.media.title_scroll = -141;
 }

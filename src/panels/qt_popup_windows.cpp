@@ -72,7 +72,6 @@ QtChildWindows::QtChildWindows(PictureTargets& targets)
       video_window(targets),
       caption_overlay(targets, "RQ810Z", Qt::Window | Qt::FramelessWindowHint),
       control_panel(targets, "RQ810Z", Qt::Window | Qt::FramelessWindowHint),
-      editor(targets, "PlayList", Qt::Window),
       desktop(targets) {}
 
 ChildWindows QtChildWindows::windows() {

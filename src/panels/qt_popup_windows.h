@@ -10,6 +10,7 @@
 
 #include "platform/picture_targets.h"
 #include "platform/popup_windows.h"
+#include "playlist/qt_editor_window.h"
 
 namespace rq {
 
@@ -90,7 +91,7 @@ struct QtChildWindows {
     QtVideoWindow video_window;
     QtWindow<CaptionOverlay> caption_overlay;
     QtWindow<ControlPanel> control_panel;
-    QtWindow<EditorWindow> editor;
+    QtEditorWindow editor;
     QtDesktopTarget desktop;
 };
 

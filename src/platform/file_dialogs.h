@@ -1,7 +1,7 @@
 #pragma once
-// The file dialogs the playlist needs, as the core sees them. The Qt side
-// implements them; a test fakes them. No dialog (a null pointer) counts as
-// cancelled.
+// The file dialogs the playlist needs, and the message that tells the user
+// a chosen file could not be used, as the core sees them. The Qt side
+// implements them; a test fakes them.
 
 #include <optional>
 #include <string>
@@ -19,6 +19,8 @@ class FileDialogs {
     // Asks before overwriting an existing file.
     virtual std::optional<std::string> save_file(const std::string& filter,
                                                  const std::string& default_extension) = 0;
+    // A message box with an OK button; returns when the user has read it.
+    virtual void message(const std::string& text) = 0;
 };
 
 }  // namespace rq

@@ -64,6 +64,19 @@ bool ListStore::delete_at(int i) {
     return true;
 }
 
+bool ListStore::set_text(int i, std::string text) {
+    if (i < 0 || i >= count()) return false;
+    rows_[static_cast<size_t>(i)].text = std::move(text);
+    changed(i);
+    return true;
+}
+
+void ListStore::swap_rows(int i, int j) {
+    if (i < 0 || j < 0 || i >= count() || j >= count() || i == j) return;
+    std::swap(rows_[static_cast<size_t>(i)], rows_[static_cast<size_t>(j)]);
+    changed(std::min(i, j));
+}
+
 void ListStore::clear() {
     rows_.clear();
     changed(-1);

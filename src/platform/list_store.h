@@ -35,6 +35,11 @@ class ListStore {
     void add_sorted_all(std::vector<std::string> texts);
     // Removes row i; returns false when i names no row.
     bool delete_at(int i);
+    // Replaces the text of row i, keeping its selection; false when i names
+    // no row.
+    bool set_text(int i, std::string text);
+    // Rows i and j change places, each with its selection.
+    void swap_rows(int i, int j);
     void clear();
     // Replaces every row at once (one notification).
     void assign(std::vector<std::string> rows);

@@ -94,7 +94,10 @@ void sync_folder(const std::string& folder) {
 
 bool write_file_atomic(const std::string& path, std::string_view bytes) {
     const std::string target = link_target(path);
-    if (target.empty()) return false;
+    if (target.empty()) {
+        errno = ELOOP;
+        return false;
+    }
     std::string tmp = target + ".tmpXXXXXX";
     std::vector<char> name(tmp.begin(), tmp.end());
     name.push_back('\0');
@@ -120,7 +123,10 @@ bool write_file_atomic(const std::string& path, std::string_view bytes) {
     if (close(fd) != 0) ok = false;
     if (ok && std::rename(name.data(), target.c_str()) != 0) ok = false;
     if (!ok) {
+        // The caller reports why the write failed, not why the clean-up did.
+        const int reason = errno;
         unlink(name.data());
+        errno = reason;
         return false;
     }
     sync_folder(folder_of(target));
@@ -142,7 +148,9 @@ bool read_file(const std::string& path, std::string& out, size_t limit) {
             break;
         }
     }
+    const int reason = errno;
     std::fclose(f);
+    if (!ok) errno = reason;
     return ok;
 }
 

@@ -26,11 +26,11 @@ std::string executable_folder(std::string_view argv0);
 // content or the new, never a torn or empty file. A symbolic link is
 // written through (the link stays, its target gets the bytes) and the
 // replaced file's mode and owner are kept. False on failure (the old file
-// is then untouched).
+// is then untouched, errno says why).
 bool write_file_atomic(const std::string& path, std::string_view bytes);
 
-// Reads a whole file; false when it cannot be opened or read. At most
-// `limit` bytes are read.
+// Reads a whole file; false (errno saying why) when it cannot be opened or
+// read. At most `limit` bytes are read.
 bool read_file(const std::string& path, std::string& out,
                size_t limit = static_cast<size_t>(1) << 30);
 

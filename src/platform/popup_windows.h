@@ -6,6 +6,7 @@
 // A window's request cells are written by the window and read (and, for
 // read-and-clear cells, cleared) by the tick.
 
+#include <array>
 #include <string>
 
 #include "platform/geometry.h"
@@ -59,8 +60,29 @@ class CaptionOverlay : public PopupWindow {
 // The panel that slides in at the bottom of the screen in full screen.
 class ControlPanel : public PopupWindow {};
 
+// The playlist editor's controls that follow the window's size.
+enum class EditorControl {
+    List,     // the numbered rows
+    PathBox,  // read-only: a folder or the last playlist file
+    New,
+    Load,
+    Save,
+    Sort,
+    Delete,
+    Up,
+    Down,
+    Random,
+    Back,
+    Count
+};
+// Where each control stands, in client pixels, indexed by EditorControl.
+using EditorLayout = std::array<Rect, static_cast<std::size_t>(EditorControl::Count)>;
+
 // The playlist editor's window; a view over the editor's rows.
-class EditorWindow : public PopupWindow {};
+class EditorWindow : public PopupWindow {
+  public:
+    virtual void lay_out(const EditorLayout& layout) = 0;
+};
 
 // A borderless window below all others covering the screen: the picture's
 // target in the desktop size mode.

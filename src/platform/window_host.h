@@ -37,6 +37,11 @@ class WindowHost {
     // The window's shape: the union of the rectangles, in window pixels.
     virtual void set_region(const std::vector<Rect>& rects) = 0;
     virtual bool minimized() const = 0;
+    // Minimises the window (the face's minimise button).
+    virtual void minimize() = 0;
+    // Lets the window system move the window with the pointer while the
+    // left button stays down, as dragging a caption would.
+    virtual void start_system_move() = 0;
     // A periodic timer that calls the player's tick; false when it cannot run.
     virtual bool start_timer(int period_ms) = 0;
     virtual void kill_timer() = 0;

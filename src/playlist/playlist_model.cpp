@@ -28,12 +28,13 @@ void rewrite_row(ListStore& rows, int i, std::string text) {
 }  // namespace
 
 std::string list_row(int index, std::string_view path, bool marked) {
-    PathParts parts = split_path(path);
+    // The name with its extension: the whole last component.
+    const size_t slash = path.rfind('/');
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
     std::string row(1, marked ? '>' : ' ');
     row += row_number(index);
     row += ' ';
-    row += parts.name;
-    row += parts.extension;
+    row += name;
     return row;
 }
 
@@ -92,6 +93,8 @@ void show_editor(Player& p) {
     p.windows().editor.create();
     p.playlist.editor_open = 1;
     mark_current_entry(p, 0, p.playlist.current_entry);
+    const auto& at = p.settings.editor_rect;
+    p.windows().editor.place({at.x, at.y, at.w, at.h, ZOrder::NotTopMost, true, true});
 }
 
 void close_editor(Player& p) {

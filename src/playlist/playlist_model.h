@@ -27,9 +27,8 @@ void mark_current_entry(Player& p, int skip, int index);
 // entry becomes the first one of the order.
 void build_shuffle_order(Player& p);
 
-// The model side of showing the editor: one unmarked row per entry, the
-// entry that plays marked, editor_open = 1. The window itself is the
-// editor's.
+// Showing the editor: one unmarked row per entry, the entry that plays
+// marked, editor_open = 1, and the window shown at its saved rectangle.
 void show_editor(Player& p);
 
 // The main window's side of closing the editor: the rows go, entry_count is

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QMessageBox>
 
 namespace rq {
 
@@ -47,6 +48,10 @@ std::optional<std::string> QtFileDialogs::open_file(const std::string& filter,
 std::optional<std::string> QtFileDialogs::save_file(const std::string& filter,
                                                     const std::string& default_extension) {
     return run_dialog(parent_, cwd_.current(), filter, default_extension, true);
+}
+
+void QtFileDialogs::message(const std::string& text) {
+    QMessageBox::warning(parent_, QStringLiteral("RQ810Z"), QString::fromStdString(text));
 }
 
 }  // namespace rq

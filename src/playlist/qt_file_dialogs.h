@@ -1,5 +1,5 @@
 #pragma once
-// The playlist's file dialogs on QFileDialog.
+// The playlist's file dialogs on QFileDialog, its messages on QMessageBox.
 
 #include "platform/file_dialogs.h"
 #include "platform/working_directory.h"
@@ -16,6 +16,7 @@ class QtFileDialogs : public FileDialogs {
                                          const std::string& default_extension) override;
     std::optional<std::string> save_file(const std::string& filter,
                                          const std::string& default_extension) override;
+    void message(const std::string& text) override;
 
   private:
     QWidget* parent_;

@@ -1,58 +1,14 @@
 #pragma once
-// Where the face composition puts the sprites: the fixed copies of one
-// face pass in drawing order, and the positions of the moving parts.
-// Header-only: the art generator draws the dial's marks from these too.
+// Where the face composition puts what moves or counts: knob positions,
+// digit places, the dial's circles and the badge's fall. The fixed looks
+// and their places are the sprite table's. Header-only: the art generator
+// draws the dial's marks and the ghost digits from these too.
 
 #include <array>
 
 #include "skin/sprite_table.h"
 
 namespace rq {
-
-struct FacePoint {
-    int x, y;
-};
-
-enum class BlitKind { Copy, KeyWhite, KeyBlack, Fade };
-
-// One fixed copy from SkinSheet into FaceBuffer, listed in drawing order;
-// whether it is drawn depends on the player's state.
-struct FaceBlit {
-    const char* what;
-    FacePoint dest;
-    SpriteRect source;
-    BlitKind blit = BlitKind::Copy;
-};
-
-inline constexpr FaceBlit kFixedFaceBlits[] = {
-    {"the face", {0, 0}, {0, 0, 406, 93}},
-    {"A-B set", {179, 22}, {179, 122, 21, 5}},
-    {"A-B set", {163, 22}, {163, 122, 9, 5}},
-    {"A-B: B set", {173, 22}, {173, 122, 4, 5}},
-    {"kHz", {109, 22}, {109, 122, 13, 5}},
-    {"kbps", {142, 22}, {142, 122, 16, 5}},
-    {"PLAY while stopped", {237, 45}, {441, 126, 37, 25}},
-    {"pause lamp", {347, 4}, {347, 104, 8, 6}},
-    {"STILL while paused", {275, 19}, {479, 100, 28, 23}},
-    {"SHUFFLE on", {19, 51}, {19, 151, 32, 11}},
-    {"REPEAT on", {19, 38}, {19, 138, 32, 11}},
-    {"PLAY pressed", {236, 45}, {236, 145, 38, 25}},
-    {"STILL pressed to pause", {275, 19}, {412, 170, 28, 23}},
-    {"STILL pressed", {275, 19}, {275, 119, 28, 23}},
-    {"STOP pressed", {237, 19}, {237, 119, 37, 23}},
-    {"BACK pressed", {208, 73}, {208, 173, 46, 13}},
-    {"NEXT pressed", {256, 73}, {256, 173, 46, 13}},
-    {"REW pressed", {208, 45}, {208, 145, 28, 25}},
-    {"FF pressed", {275, 45}, {275, 145, 28, 25}},
-    {"ZOOM - pressed", {140, 73}, {462, 45, 38, 13}},
-    {"ZOOM + pressed", {140, 73}, {462, 30, 38, 13}},
-    {"PLAY while searching paused", {237, 45}, {441, 126, 37, 25}},
-    {"FILE pressed", {208, 19}, {208, 119, 28, 23}},
-    {"CONFIG pressed", {18, 21}, {18, 121, 34, 13}},
-    {"FULL pressed", {179, 73}, {180, 173, 24, 13}},
-    {"POWER pressed", {17, 66}, {17, 166, 36, 20}},
-    {"logo while inactive", {12, 0}, {12, 100, 46, 16}},
-};
 
 // Jog knob positions around the dial; the knob is drawn white-keyed at
 // (x + 4, y - 8), 17 x 17.
@@ -87,14 +43,13 @@ inline constexpr int kShuttleDotSize = 5;
 inline constexpr FacePoint kDialCentre{351, 48};
 inline constexpr int kDialInnerRadius = 32;  // farther out is the shuttle ring
 
-// The keypad covers the dial at this point while keypad mode is on.
-inline constexpr FacePoint kKeypadOrigin{313, 11};
+// The keypad's three-digit number.
 inline constexpr std::array<int, 3> kKeypadNumberX{361, 369, 377};
 inline constexpr int kKeypadNumberY = 37;
 
-// Knobs: drawn at origin + knob position.
-inline constexpr FacePoint kSeekKnobOrigin{62, 4};
-inline constexpr FacePoint kVolumeKnobOrigin{61, 75};
+// Knobs: drawn at their place plus the knob position.
+inline constexpr FacePoint kSeekKnobOrigin = face_place(SpriteId::SeekKnob);
+inline constexpr FacePoint kVolumeKnobOrigin = face_place(SpriteId::VolumeKnob);
 
 // Small digits of the audio information, y 22.
 inline constexpr std::array<int, 3> kBitRateDigitX{127, 132, 137};
@@ -111,19 +66,30 @@ constexpr int time_digit_x(int i) {
 }
 inline constexpr int kTimeY = 55;
 inline constexpr FacePoint kTimeMinus{128, 55};
-inline constexpr int kUnitLampY = 48;
 
-// Speed display.
-inline constexpr int kSpeedBarForwardX = 362;
-inline constexpr int kSpeedBarReverseEnd = 339;
-inline constexpr int kSpeedBarY = 6;
+// Speed bars grow 3 pixels a level: forward rightwards from its start,
+// reverse leftwards from its end.
+inline constexpr int kSpeedBarStep = 3;
+inline constexpr int kSpeedBarForwardX = sprite(SpriteId::SpeedBarForward).rect.x;
+inline constexpr int kSpeedBarReverseEnd =
+    sprite(SpriteId::SpeedBarReverse).rect.x + sprite(SpriteId::SpeedBarReverse).rect.w;
+inline constexpr int kSpeedBarY = sprite(SpriteId::SpeedBarForward).rect.y;
 
-// Title and display fields.
-inline constexpr SpriteRect kTitleField{58, 0, 236, 17};
-inline constexpr SpriteRect kDisplayField{60, 27, 141, 19};
+// Title and display fields on the face. The title field is the second
+// face's title bar where the first face shows it.
+inline constexpr SpriteRect kTitleField{
+    sprite(SpriteId::TitleBar).rect.x, sprite(SpriteId::TitleBar).rect.y - kSecondFaceRows,
+    sprite(SpriteId::TitleBar).rect.w, sprite(SpriteId::TitleBar).rect.h};
+inline constexpr SpriteRect kDisplayField = face_rect(SpriteId::DisplayField);
 inline constexpr int kDisplayStagingY = 127;  // FaceBuffer rows below the visible face
 
-// The badge's home; it is white-keyed there plus its offset.
-inline constexpr FacePoint kBadgeHome{134, 19};
+// The badge: home, the rows it drops on each step of its fall, and how far
+// from home a drop may land and still stay.
+inline constexpr FacePoint kBadgeHome = face_place(SpriteId::Badge);
+inline constexpr std::array<int, 20> kBadgeFall{0, 0, 1, 0, 1, 0, 1, 1, 0,  1,
+                                                1, 1, 2, 2, 2, 3, 5, 8, 10, 15};
+inline constexpr int kBadgeStayDistance = 3;
+// Gone once its top has dropped this far below home.
+inline constexpr int kBadgeGoneBelow = 84;
 
 }  // namespace rq

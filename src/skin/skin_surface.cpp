@@ -52,6 +52,7 @@ int SkinSurface::load_from_memory(const uint8_t* data, size_t size) {
     pitch = row_pixels;
     bitmap.assign(data + offset, data + offset + needed);
     bits = bitmap.data();
+    loads += 1;
     return 1;
 }
 
@@ -60,20 +61,6 @@ void SkinSurface::release() {
     header.reset();
     bits = nullptr;
     pitch = 0;
-}
-
-int SkinSurface::height() const {
-    if (!header) return 0;
-    return header->height < 0 ? -header->height : header->height;
-}
-
-uint8_t* SkinSurface::top_row() {
-    if (!bits || !bottom_up()) return bits;
-    return bits + size_t(height() - 1) * pitch * 3;
-}
-
-const uint8_t* SkinSurface::top_row() const {
-    return const_cast<SkinSurface*>(this)->top_row();
 }
 
 }  // namespace rq

@@ -42,13 +42,19 @@ class SkinSurface {
 
     bool loaded() const { return bits != nullptr; }
     // Address of image row 0 (the last stored row of a bottom-up picture).
-    uint8_t* top_row();
-    const uint8_t* top_row() const;
+    uint8_t* top_row() {
+        if (!bits || !bottom_up()) return bits;
+        return bits + size_t(height() - 1) * size_t(pitch) * 3;
+    }
+    const uint8_t* top_row() const { return const_cast<SkinSurface*>(this)->top_row(); }
     // Bytes of pixel data held.
     int32_t image_size() const { return header ? int32_t(header->image_size) : 0; }
 
     int width() const { return header ? header->width : 0; }
-    int height() const;
+    int height() const {
+        if (!header) return 0;
+        return header->height < 0 ? -header->height : header->height;
+    }
     bool bottom_up() const { return header && header->height > 0; }
     // Bytes from an image row to the one below it: negative when bottom-up.
     ptrdiff_t row_step() const {
@@ -62,6 +68,7 @@ class SkinSurface {
     std::unique_ptr<BmpInfoHeader> header;  // copy of the picture's info header
     uint8_t* bits = nullptr;                // start of the pixel memory
     int32_t pitch = 0;                      // pixels per row: (width + 3) & ~3
+    int loads = 0;                          // pictures taken so far: tells a new one apart
 };
 
 }  // namespace rq

@@ -15,6 +15,12 @@ struct SpriteRect {
     constexpr bool operator==(const SpriteRect&) const = default;
 };
 
+// A point on the face (window and FaceBuffer coordinates).
+struct FacePoint {
+    int x, y;
+    constexpr bool operator==(const FacePoint&) const = default;
+};
+
 // The lit (or pressed) look of a face element is the same rectangle this
 // many rows lower on the sheet.
 inline constexpr int kLitRows = 100;
@@ -22,6 +28,9 @@ inline constexpr int kLitRows = 100;
 constexpr SpriteRect lit(SpriteRect r) {
     return {r.x, r.y + kLitRows, r.w, r.h};
 }
+
+// The second face lies this many rows below the first.
+inline constexpr int kSecondFaceRows = 200;
 
 enum class Look {
     Single,  // one picture at the rectangle
@@ -31,9 +40,10 @@ enum class Look {
 enum class SpriteId {
     // Faces
     Face,
-    SecondFace,  // its title bar colours the title text
-    Logo,        // lit: the look while the window is inactive
-    TitleBar,    // normal: the title's ground; lit: the title text's colour
+    SecondFace,    // its title bar colours the title text
+    Logo,          // lit: the look while the window is inactive
+    TitleBar,      // normal: the title's ground; lit: the title text's colour
+    DisplayField,  // the ground of the scrolling line in the display
     // Lamps inside the display window
     DisplayModeLamp,
     SampleRateLamp,
@@ -96,6 +106,9 @@ enum class SpriteId {
     Count
 };
 
+// A sprite is shown at its own place on the face unless `at` says where.
+inline constexpr FacePoint kOwnPlace{-1, -1};
+
 struct Sprite {
     SpriteId id;
     const char* name;
@@ -103,13 +116,23 @@ struct Sprite {
     Look look = Look::Single;
     int cells = 1;
     int cell_step = 0;  // pixels from one cell to the next
+    // Where the face shows a look kept off the faces, a knob at position 0,
+    // the keypad or the badge at home.
+    FacePoint at = kOwnPlace;
 };
+
+// A look the face shows somewhere else than at its own rectangle.
+constexpr Sprite shown_at(Sprite s, FacePoint at) {
+    s.at = at;
+    return s;
+}
 
 inline constexpr Sprite kSprites[] = {
     {SpriteId::Face, "face", {0, 0, 406, 93}, Look::Twin},
     {SpriteId::SecondFace, "second face", {0, 200, 407, 93}, Look::Twin},
     {SpriteId::Logo, "logo", {12, 0, 46, 16}, Look::Twin},
     {SpriteId::TitleBar, "title bar", {58, 200, 236, 17}, Look::Twin},
+    {SpriteId::DisplayField, "display field", {60, 27, 141, 19}},
 
     {SpriteId::DisplayModeLamp, "display mode lamp", {61, 22, 30, 5}, Look::Twin},
     {SpriteId::SampleRateLamp, "kHz lamp", {109, 22, 13, 5}, Look::Twin},
@@ -142,22 +165,23 @@ inline constexpr Sprite kSprites[] = {
     {SpriteId::ZoomMinusButton, "ZOOM -", {140, 73, 19, 13}},
     {SpriteId::ZoomPlusButton, "ZOOM +", {159, 73, 19, 13}},
     {SpriteId::FullButton, "FULL", {179, 73, 24, 13}},
-    // Drawn one column right of the normal look: the face copies it to 179.
-    {SpriteId::FullButtonLit, "FULL pressed", {180, 173, 24, 13}},
+    // Drawn one column right of the normal look.
+    shown_at({SpriteId::FullButtonLit, "FULL pressed", {180, 173, 24, 13}}, {179, 73}),
     {SpriteId::ConfigButton, "CONFIG", {18, 21, 34, 13}, Look::Twin},
     {SpriteId::PowerButton, "POWER", {17, 66, 36, 20}, Look::Twin},
     {SpriteId::MinimiseButton, "minimise", {295, 1, 13, 14}, Look::Twin},
 
-    {SpriteId::PlayStoppedLook, "PLAY while stopped", {441, 126, 37, 25}},
-    {SpriteId::StillPausedLook, "STILL while paused", {479, 100, 28, 23}},
-    {SpriteId::StillPressedPausedLook, "STILL pressed to pause", {412, 170, 28, 23}},
-    {SpriteId::ZoomPlusPressedLook, "ZOOM + pressed", {462, 30, 38, 13}},
-    {SpriteId::ZoomMinusPressedLook, "ZOOM - pressed", {462, 45, 38, 13}},
+    shown_at({SpriteId::PlayStoppedLook, "PLAY while stopped", {441, 126, 37, 25}}, {237, 45}),
+    shown_at({SpriteId::StillPausedLook, "STILL while paused", {479, 100, 28, 23}}, {275, 19}),
+    shown_at({SpriteId::StillPressedPausedLook, "STILL pressed to pause", {412, 170, 28, 23}},
+             {275, 19}),
+    shown_at({SpriteId::ZoomPlusPressedLook, "ZOOM + pressed", {462, 30, 38, 13}}, {140, 73}),
+    shown_at({SpriteId::ZoomMinusPressedLook, "ZOOM - pressed", {462, 45, 38, 13}}, {140, 73}),
 
-    {SpriteId::SeekKnob, "seek knob", {412, 30, 23, 11}},
-    {SpriteId::VolumeKnob, "volume knob", {442, 30, 15, 9}},
+    shown_at({SpriteId::SeekKnob, "seek knob", {412, 30, 23, 11}}, {62, 4}),
+    shown_at({SpriteId::VolumeKnob, "volume knob", {442, 30, 15, 9}}, {61, 75}),
     {SpriteId::JogKnob, "jog knob", {412, 45, 17, 17}},  // white-keyed
-    {SpriteId::Keypad, "keypad", {520, 11, 77, 74}, Look::Twin},
+    shown_at({SpriteId::Keypad, "keypad", {520, 11, 77, 74}, Look::Twin}, {313, 11}),
 
     {SpriteId::TimeDigits, "time digits", {412, 0, 6, 13}, Look::Single, 10, 7},
     {SpriteId::TimeMinus, "time minus", {482, 0, 6, 13}},
@@ -169,7 +193,7 @@ inline constexpr Sprite kSprites[] = {
     {SpriteId::SmallDigits, "small digits", {412, 65, 4, 5}, Look::Single, 10, 5},
     {SpriteId::KeypadDigits, "keypad digits", {412, 70, 7, 15}, Look::Single, 10, 7},
     {SpriteId::KeypadDigitsLit, "keypad digits lit", {412, 85, 7, 15}, Look::Single, 10, 7},
-    {SpriteId::Badge, "badge", {500, 370, 70, 28}},  // white-keyed
+    shown_at({SpriteId::Badge, "badge", {500, 370, 70, 28}}, {134, 19}),  // white-keyed
 };
 
 constexpr bool sprites_in_id_order() {
@@ -189,68 +213,155 @@ constexpr SpriteRect cell(SpriteId id, int i) {
     return {s.rect.x + i * s.cell_step, s.rect.y, s.rect.w, s.rect.h};
 }
 
-// Rectangles of the face that answer the mouse (window coordinates; both
-// edges inclusive when hit-tested).
-enum class HitLook {
-    Face,    // only the face's normal look
-    Twin,    // the face shows a lit look there too
-    Keypad,  // a key of the keypad: the keypad is 207 columns right on the sheet
+// Where the face shows a sprite.
+constexpr FacePoint face_place(SpriteId id) {
+    const Sprite& s = sprite(id);
+    return s.at == kOwnPlace ? FacePoint{s.rect.x, s.rect.y} : s.at;
+}
+
+// The sprite's rectangle where the face shows it.
+constexpr SpriteRect face_rect(SpriteId id) {
+    const FacePoint at = face_place(id);
+    return {at.x, at.y, sprite(id).rect.w, sprite(id).rect.h};
+}
+
+// The keypad lies this far right on the sheet from where the face shows it.
+inline constexpr int kKeypadSheetOffset =
+    sprite(SpriteId::Keypad).rect.x - face_place(SpriteId::Keypad).x;
+
+// Where the face answers the mouse (window coordinates; both edges
+// inclusive when hit-tested). Most elements answer on their picture and
+// take its rectangle from the sprite. The rest answer where the face has
+// always answered, which is not quite where their pictures lie: the seek
+// knob two rows above its picture, PLAY one column short of it, FULL one
+// column right of it, POWER one column left of it, the dial and the title
+// field inside their frames; the seek track, A-B label, counter and time
+// readout are areas with no picture of their own. Those stand here as
+// numbers of their own.
+enum class Hit {
+    Minimise,
+    TitleField,  // right button
+    SeekTrack,   // right button
+    SeekKnob,    // at the knob's position 0
+    VolumeKnob,  // at the knob's position 0
+    Config,
+    Repeat,
+    Shuffle,
+    Power,
+    DisplayLine,
+    AbLabel,
+    Counter,
+    TimeReadout,
+    ZoomMinus,
+    ZoomPlus,
+    Full,
+    File,
+    Stop,
+    Still,
+    Rew,
+    Play,
+    Ff,
+    Back,
+    Next,
+    Dial,      // left button
+    DialArea,  // right button
+    Badge,     // at home
+    Count
 };
 
 struct HitRect {
+    Hit id;
     const char* name;
     SpriteRect rect;
-    HitLook look;
 };
-
-// The keypad lies this far right on the sheet from where the face shows it.
-inline constexpr int kKeypadSheetOffset = 207;
 
 inline constexpr HitRect kFaceHits[] = {
-    {"minimise", {295, 1, 13, 14}, HitLook::Twin},
-    {"title field", {59, 2, 234, 14}, HitLook::Face},
-    {"seek track", {62, 0, 294, 15}, HitLook::Face},
-    {"seek knob", {62, 2, 23, 11}, HitLook::Face},
-    {"volume knob", {61, 75, 15, 9}, HitLook::Face},
-    {"CONFIG", {18, 21, 34, 13}, HitLook::Twin},
-    {"REPEAT", {19, 38, 32, 11}, HitLook::Twin},
-    {"SHUFFLE", {19, 51, 32, 11}, HitLook::Twin},
-    {"POWER", {16, 66, 37, 20}, HitLook::Twin},
-    {"display line", {60, 27, 141, 19}, HitLook::Face},
-    {"A-B label", {162, 20, 40, 6}, HitLook::Twin},
-    {"counter", {68, 57, 56, 13}, HitLook::Face},
-    {"time readout", {129, 55, 72, 13}, HitLook::Face},
-    {"ZOOM -", {140, 73, 19, 13}, HitLook::Face},
-    {"ZOOM +", {159, 73, 19, 13}, HitLook::Face},
-    {"FULL", {180, 73, 24, 13}, HitLook::Face},
-    {"FILE", {208, 19, 28, 23}, HitLook::Twin},
-    {"STOP", {237, 19, 37, 23}, HitLook::Twin},
-    {"STILL", {275, 19, 28, 23}, HitLook::Twin},
-    {"REW", {208, 45, 28, 25}, HitLook::Twin},
-    {"PLAY", {236, 45, 37, 25}, HitLook::Twin},
-    {"FF", {275, 45, 28, 25}, HitLook::Twin},
-    {"BACK", {208, 73, 46, 13}, HitLook::Twin},
-    {"NEXT", {256, 73, 46, 13}, HitLook::Twin},
-    {"dial", {314, 11, 73, 73}, HitLook::Twin},
-    {"dial area", {314, 11, 77, 74}, HitLook::Twin},
-    {"badge", {134, 19, 70, 28}, HitLook::Face},
-    {"keypad 7", {316, 35, 13, 11}, HitLook::Keypad},
-    {"keypad 8", {330, 35, 13, 11}, HitLook::Keypad},
-    {"keypad 9", {344, 35, 13, 11}, HitLook::Keypad},
-    {"keypad 4", {316, 47, 13, 11}, HitLook::Keypad},
-    {"keypad 5", {330, 47, 13, 11}, HitLook::Keypad},
-    {"keypad 6", {344, 47, 13, 11}, HitLook::Keypad},
-    {"keypad 1", {316, 59, 13, 11}, HitLook::Keypad},
-    {"keypad 2", {330, 59, 13, 11}, HitLook::Keypad},
-    {"keypad 3", {344, 59, 13, 11}, HitLook::Keypad},
-    {"keypad 0", {316, 71, 13, 11}, HitLook::Keypad},
-    {"keypad +10", {330, 71, 13, 11}, HitLook::Keypad},
-    {"keypad CL", {344, 71, 13, 11}, HitLook::Keypad},
-    {"keypad BACK", {316, 19, 35, 13}, HitLook::Keypad},
-    {"keypad NEXT", {352, 19, 35, 13}, HitLook::Keypad},
-    {"keypad ENTER", {358, 55, 29, 15}, HitLook::Keypad},
-    {"keypad ERASE", {358, 71, 29, 11}, HitLook::Keypad},
-    {"keypad number", {358, 35, 32, 18}, HitLook::Keypad},
+    {Hit::Minimise, "minimise", face_rect(SpriteId::MinimiseButton)},
+    {Hit::TitleField, "title field", {59, 2, 234, 14}},
+    {Hit::SeekTrack, "seek track", {62, 0, 294, 15}},
+    {Hit::SeekKnob, "seek knob", {62, 2, 23, 11}},
+    {Hit::VolumeKnob, "volume knob", face_rect(SpriteId::VolumeKnob)},
+    {Hit::Config, "CONFIG", face_rect(SpriteId::ConfigButton)},
+    {Hit::Repeat, "REPEAT", face_rect(SpriteId::RepeatLamp)},
+    {Hit::Shuffle, "SHUFFLE", face_rect(SpriteId::ShuffleLamp)},
+    {Hit::Power, "POWER", {16, 66, 37, 20}},
+    {Hit::DisplayLine, "display line", face_rect(SpriteId::DisplayField)},
+    {Hit::AbLabel, "A-B label", {162, 20, 40, 6}},
+    {Hit::Counter, "counter", {68, 57, 56, 13}},
+    {Hit::TimeReadout, "time readout", {129, 55, 72, 13}},
+    {Hit::ZoomMinus, "ZOOM -", face_rect(SpriteId::ZoomMinusButton)},
+    {Hit::ZoomPlus, "ZOOM +", face_rect(SpriteId::ZoomPlusButton)},
+    {Hit::Full, "FULL", {180, 73, 24, 13}},
+    {Hit::File, "FILE", face_rect(SpriteId::FileButton)},
+    {Hit::Stop, "STOP", face_rect(SpriteId::StopButton)},
+    {Hit::Still, "STILL", face_rect(SpriteId::StillButton)},
+    {Hit::Rew, "REW", face_rect(SpriteId::RewButton)},
+    {Hit::Play, "PLAY", {236, 45, 37, 25}},
+    {Hit::Ff, "FF", face_rect(SpriteId::FfButton)},
+    {Hit::Back, "BACK", face_rect(SpriteId::BackButton)},
+    {Hit::Next, "NEXT", face_rect(SpriteId::NextButton)},
+    {Hit::Dial, "dial", {314, 11, 73, 73}},
+    {Hit::DialArea, "dial area", {314, 11, 77, 74}},
+    {Hit::Badge, "badge", face_rect(SpriteId::Badge)},
 };
+
+constexpr bool hits_in_id_order() {
+    for (size_t i = 0; i < std::size(kFaceHits); ++i)
+        if (size_t(kFaceHits[i].id) != i) return false;
+    return std::size(kFaceHits) == size_t(Hit::Count);
+}
+static_assert(hits_in_id_order(), "kFaceHits must list every Hit in order");
+
+constexpr SpriteRect hit_rect(Hit id) {
+    return kFaceHits[size_t(id)].rect;
+}
+
+// Codes of the index-search keypad's keys; digits 1..9 are their own.
+namespace keypad {
+inline constexpr int kZero = 10;
+inline constexpr int kPlusTen = 11;
+inline constexpr int kClear = 12;
+inline constexpr int kBack = 13;
+inline constexpr int kNext = 14;
+inline constexpr int kEnter = 15;
+inline constexpr int kErase = 16;
+}  // namespace keypad
+
+// The keys where the face shows them (the sheet holds them
+// kKeypadSheetOffset columns right, lit 100 rows lower).
+struct KeypadKey {
+    int code;
+    const char* label;
+    SpriteRect rect;
+};
+
+inline constexpr KeypadKey kKeypadKeys[] = {
+    {7, "7", {316, 35, 13, 11}},
+    {8, "8", {330, 35, 13, 11}},
+    {9, "9", {344, 35, 13, 11}},
+    {4, "4", {316, 47, 13, 11}},
+    {5, "5", {330, 47, 13, 11}},
+    {6, "6", {344, 47, 13, 11}},
+    {1, "1", {316, 59, 13, 11}},
+    {2, "2", {330, 59, 13, 11}},
+    {3, "3", {344, 59, 13, 11}},
+    {keypad::kZero, "0", {316, 71, 13, 11}},
+    {keypad::kPlusTen, "+10", {330, 71, 13, 11}},
+    {keypad::kClear, "CL", {344, 71, 13, 11}},
+    {keypad::kBack, "<BACK", {316, 19, 35, 13}},
+    {keypad::kNext, "NEXT>", {352, 19, 35, 13}},
+    {keypad::kEnter, "ENTER", {358, 55, 29, 15}},
+    {keypad::kErase, "ERASE", {358, 71, 29, 11}},
+};
+
+// The keypad's number window; a press there shows the number of marks.
+inline constexpr SpriteRect kKeypadNumberWindow{358, 35, 32, 18};
+
+// The key with this code, or nullptr.
+constexpr const KeypadKey* keypad_key(int code) {
+    for (const KeypadKey& k : kKeypadKeys)
+        if (k.code == code) return &k;
+    return nullptr;
+}
 
 }  // namespace rq

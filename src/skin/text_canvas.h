@@ -21,7 +21,7 @@ inline constexpr int kCanvasStripHeight = 20;
 inline constexpr CanvasStrip kFileStrip{20, 24, 12, 30, 4};        // file name and length
 inline constexpr CanvasStrip kTitleStrip{40, 44, 12, 50, 4};       // title and artist
 inline constexpr CanvasStrip kTimedTextStrip{60, 64, 10, 66, 2};   // current timed-text line
-inline constexpr CanvasStrip kTitleFieldStrip{80, 84, 10, -1, 0};  // title line, smaller
+inline constexpr CanvasStrip kTitleFieldStrip{80, 84, 10, 86, 2};  // title line, smaller
 inline constexpr int kDisplayFieldWidth = 144;
 inline constexpr int kTitleFieldWidth = 234;
 

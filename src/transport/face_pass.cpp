@@ -1,6 +1,8 @@
 #include "transport/face_pass.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "core/player.h"
 #include "input/geometry.h"
@@ -12,6 +14,31 @@
 namespace rq {
 
 namespace {
+
+// The part of FaceBuffer the window shows.
+constexpr int kShownWidth = 407;
+constexpr int kShownHeight = 93;
+
+// Whether the shown part of the face differs from what was last presented;
+// keeps it as presented when it does. An unchanged face is not presented
+// again: the window still shows it.
+bool face_changed(Player& p) {
+    const SkinSurface& face = p.skin.face_buffer;
+    if (!face.loaded()) return true;
+    const int w = std::min(kShownWidth, face.width()), h = std::min(kShownHeight, face.height());
+    const size_t row_bytes = size_t(w) * 3;
+    std::vector<uint8_t>& last = p.face.presented;
+    bool changed = last.size() != row_bytes * size_t(h);
+    if (changed) last.assign(row_bytes * size_t(h), 0);
+    for (int y = 0; y < h; ++y) {
+        uint8_t* kept = last.data() + row_bytes * size_t(y);
+        const uint8_t* row = face.row(y);
+        if (!changed && std::memcmp(kept, row, row_bytes) == 0) continue;
+        changed = true;
+        std::memcpy(kept, row, row_bytes);
+    }
+    return changed;
+}
 
 void count_down_buttons(Player& p) {
     if (p.input.mouse_held) return;
@@ -63,7 +90,7 @@ void choose_tick_divider(Player& p) {
 
 void face_pass(Player& p) {
     compose_face(p);
-    p.host().present_face();
+    if (p.face.drawn && face_changed(p)) p.host().present_face();
     command_pass(p);
     apply_stop_request(p);
     apply_speed(p);

@@ -99,8 +99,10 @@ void apply_speed(Player& p) {
                 t.slow_step = 0;
             }
         }
-        t.button_search = 0;
     }
+    // Cleared even when no step ran, so a search button's last lit pass
+    // cannot make a later wheel or key step a button step.
+    t.button_search = 0;
     t.slow_step = 0;
 }
 

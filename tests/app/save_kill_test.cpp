@@ -29,7 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kKillsPerKind = 60;
+constexpr int kKillsPerKind = 40;
 
 // The program folder as the player has it, the settings file a link into
 // "shared/".
@@ -45,7 +45,7 @@ void lay_out(const std::string& folder, bool link_settings) {
 
 void save_in_process(const SaveKind& kind, const std::string& folder, int version) {
     SavingPlayer player(folder);
-    kind.prepare(player.pw, version);
+    kind.prepare(player, version);
     kind.save(player.pw);
 }
 

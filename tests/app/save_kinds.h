@@ -11,45 +11,30 @@
 #include "media/index_files.h"
 #include "platform/sim_engine.h"
 #include "platform/working_directory.h"
-#include "support/headless.h"
+#include "playlist/playlist_editor.h"
+#include "support/headless_env.h"
 
 namespace rq::test {
 
 // A headless player whose program folder is `folder` (with a trailing
 // "/"); it leaves nothing behind when it is killed.
-struct SavingPlayer {
+struct SavingPlayer : HeadlessServices {
     explicit SavingPlayer(const std::string& folder)
-        : pw(PlayerEnv{mci,
-                       host,
-                       children.windows(),
-                       volume,
-                       keys,
-                       cwd,
-                       text,
-                       dialogs,
-                       screen_saver,
-                       folder + "rq810z",
-                       {}}) {
+        : pw(env(mci, volume, cwd, folder + "rq810z")) {
         pw.program_folder = folder;
     }
 
     VirtualWorkingDirectory cwd{"/"};
     SimEngine engine;
     MciChannel mci{engine, cwd};
-    HeadlessHost host;
-    HeadlessWindows children;
     WaveOutVolume volume{&engine, {}};
-    KeyState keys;
-    RecordingText text;
-    ScriptedDialogs dialogs;
-    CountingScreenSaver screen_saver;
     PlayerWindow pw;
 };
 
 struct SaveKind {
     const char* name;
     std::vector<std::string> files;                 // what the save replaces, in the program folder
-    void (*prepare)(PlayerWindow& p, int version);  // version 0 or 1
+    void (*prepare)(SavingPlayer& s, int version);  // version 0 or 1
     void (*save)(PlayerWindow& p);
 };
 
@@ -58,7 +43,8 @@ inline std::string numbered(const char* what, int i) {
     return std::string("/home/user/") + what + "/entry " + std::to_string(100000 + i) + ".mpg";
 }
 
-inline void prepare_shutdown(PlayerWindow& p, int version) {
+inline void prepare_shutdown(SavingPlayer& s, int version) {
+    PlayerWindow& p = s.pw;
     p.stores.path_list.clear();
     for (int i = 0; i < (version ? 6000 : 4000); ++i)
         p.stores.path_list.insert_at(-1, numbered(version ? "new" : "old", i));
@@ -69,7 +55,8 @@ inline void prepare_shutdown(PlayerWindow& p, int version) {
     p.stores.last_list_file.set_text(numbered("lists", version));
 }
 
-inline void prepare_index(PlayerWindow& p, int version) {
+inline void prepare_index(SavingPlayer& s, int version) {
+    PlayerWindow& p = s.pw;
     p.media.current_path = p.program_folder + "media/clip.avi";
     p.media.current_file_size = 10;
     p.settings.index_beside_file = 1;
@@ -84,6 +71,17 @@ inline void prepare_index(PlayerWindow& p, int version) {
     p.marks.index_changed = 1;
 }
 
+// The editor open on a long list, its Save dialog answering a name without
+// an extension.
+inline void prepare_editor(SavingPlayer& s, int version) {
+    PlayerWindow& p = s.pw;
+    p.playlist.editor_open = 1;
+    p.stores.path_list.clear();
+    for (int i = 0; i < (version ? 6000 : 4000); ++i)
+        p.stores.path_list.insert_at(-1, numbered(version ? "new" : "old", i));
+    s.dialogs.answer = p.program_folder + "saved";
+}
+
 inline const std::vector<SaveKind>& save_kinds() {
     static const std::vector<SaveKind> kinds{
         // The end of a run: the default playlist, then the settings.
@@ -93,8 +91,8 @@ inline const std::vector<SaveKind>& save_kinds() {
          [](PlayerWindow& p) { p.shutdown(); }},
         // STOP with changed marks.
         {"index", {"media/clip.idx"}, prepare_index, [](PlayerWindow& p) { save_index(p); }},
-        // The editor's Save comes here: the list file it writes, a prepare
-        // that fills the editor's list, and the call its button makes.
+        // The editor's Save button.
+        {"editor", {"saved.rql"}, prepare_editor, [](PlayerWindow& p) { editor_save(p); }},
     };
     return kinds;
 }

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
 
     for (long i = 0;; ++i) {
         SavingPlayer player(folder);
-        kind->prepare(player.pw, static_cast<int>(i % 2));
+        kind->prepare(player, static_cast<int>(i % 2));
         const auto start = std::chrono::steady_clock::now();
         phase[0] = 1;
         kind->save(player.pw);

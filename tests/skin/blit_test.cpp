@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "skin_fixture.h"
 
 namespace rq::test {
@@ -120,6 +122,60 @@ TEST(Blit, KeyedCopies) {
         for (int x = 0; x < 4; ++x)
             EXPECT_EQ(pixel(s.face_buffer, x, 0), c.kept[x] ? kGrey : row[x]) << c.what << " " << x;
     }
+}
+
+// Whole rows of any width and phase, against the rules a pixel at a time:
+// pure key pixels, pixels with one or two key bytes, and the rest.
+TEST(Blit, KeyedAndFadedRowsMatchThePixelRules) {
+    uint32_t seed = 12345;
+    auto next = [&] {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 24;
+    };
+    auto byte = [&]() -> uint8_t {
+        const uint32_t r = next();
+        return r < 100 ? 0xFF : r < 200 ? 0x00 : uint8_t(next());
+    };
+    std::vector<Bgr> sheet(640 * 400);
+    for (Bgr& c : sheet) {
+        const uint32_t kind = next() % 4;
+        c = kind == 0 ? Bgr{255, 255, 255} : kind == 1 ? Bgr{0, 0, 0} : Bgr{byte(), byte(), byte()};
+    }
+    auto at = [&](int x, int y) { return sheet[size_t(y) * 640 + size_t(x)]; };
+    SkinSurfaces s;
+    ASSERT_TRUE(load(s.skin_sheet, make_bmp(false, at)));
+    struct Case {
+        int sx, sy, w, dx, dy;
+    };
+    const Case cases[] = {{0, 0, 640, 0, 0},     {5, 7, 1, 9, 1},     {3, 2, 2, 1, 3},
+                          {17, 9, 3, 40, 5},     {100, 50, 37, 2, 9}, {1, 1, 141, 60, 127},
+                          {400, 3, 239, 401, 30}};
+    for (const Case& c : cases)
+        for (int kind = 0; kind < 3; ++kind) {
+            const int bias = int(next()) * 4 - 511;
+            ASSERT_TRUE(load(s.face_buffer,
+                             make_bmp(false, [&](int x, int y) { return at(639 - x, 399 - y); })));
+            if (kind == 0) blit_key_white(s, SurfaceId::SkinSheet, c.dx, c.dy, c.sx, c.sy, c.w, 4);
+            if (kind == 1) blit_key_black(s, SurfaceId::SkinSheet, c.dx, c.dy, c.sx, c.sy, c.w, 4);
+            if (kind == 2) blit_fade(s, SurfaceId::SkinSheet, c.dx, c.dy, c.sx, c.sy, c.w, 4, bias);
+            for (int y = 0; y < 4; ++y)
+                for (int x = -1; x <= c.w && c.dx + x < 640; ++x) {
+                    if (c.dx + x < 0) continue;
+                    const Bgr before = at(639 - (c.dx + x), 399 - (c.dy + y));
+                    Bgr want = before;
+                    if (x >= 0 && x < c.w) {
+                        const Bgr src = at(c.sx + x, c.sy + y);
+                        if (kind == 0 && !(src == Bgr{255, 255, 255})) want = src;
+                        if (kind == 1 && !(src == Bgr{0, 0, 0})) want = src;
+                        if (kind == 2)
+                            want = {fade_byte(before.b, src.b, bias),
+                                    fade_byte(before.g, src.g, bias),
+                                    fade_byte(before.r, src.r, bias)};
+                    }
+                    ASSERT_EQ(pixel(s.face_buffer, c.dx + x, c.dy + y), want)
+                        << "kind " << kind << " width " << c.w << " at " << x << "," << y;
+                }
+        }
 }
 
 TEST(Blit, FadeSteps) {

@@ -33,6 +33,7 @@ TEST(FaceWindow, PaintsTheTopLeftOfFaceBuffer) {
     HeadlessWindows children;
     RecordingText text;
     ScriptedDialogs dialogs;
+    ScriptedSettingsDialog settings_dialog;
     CountingScreenSaver screen_saver;
     FaceWindow face;
     {
@@ -44,6 +45,7 @@ TEST(FaceWindow, PaintsTheTopLeftOfFaceBuffer) {
                              cwd,
                              text,
                              dialogs,
+                             settings_dialog,
                              screen_saver,
                              dir / "rq810z",
                              {}});

@@ -64,38 +64,35 @@ TEST_F(BuiltInSheet, LitLooksDifferFromNormalOnes) {
         if (s.look == Look::Twin) {
             EXPECT_FALSE(same(s.rect, lit(s.rect))) << s.name;
         }
-    // Every pressed or lit copy of the face pass shows something else than the face.
-    for (const FaceBlit& b : kFixedFaceBlits)
-        if (b.source != sprite(SpriteId::Face).rect) {
-            EXPECT_FALSE(same({b.dest.x, b.dest.y, b.source.w, b.source.h}, b.source)) << b.what;
+    // Every look kept beside the faces shows something else than the face
+    // where it goes.
+    for (const Sprite& s : kSprites)
+        if (s.at != kOwnPlace && s.id != SpriteId::Badge) {
+            EXPECT_FALSE(same(face_rect(s.id), s.rect)) << s.name;
         }
 }
 
 TEST_F(BuiltInSheet, FaceElementsHaveArtWhereTheMouseFindsThem) {
     for (const HitRect& h : kFaceHits) {
-        SpriteRect r = h.rect;
-        if (h.look == HitLook::Keypad) r.x += kKeypadSheetOffset;
-        ASSERT_TRUE(inside_sheet(r)) << h.name;
-        EXPECT_FALSE(blank(sheet, r)) << h.name;
-        if (h.look != HitLook::Face) {
-            EXPECT_FALSE(blank(sheet, lit(r))) << h.name << " lit";
-        }
-        if (h.look == HitLook::Keypad) {
-            EXPECT_TRUE(contains(sprite(SpriteId::Keypad).rect, r)) << h.name;
-        }
+        ASSERT_TRUE(inside_sheet(h.rect)) << h.name;
+        EXPECT_FALSE(blank(sheet, h.rect)) << h.name;
     }
+    // Keys: art inside the keypad's picture, in both looks.
+    for (const KeypadKey& k : kKeypadKeys) {
+        const SpriteRect r{k.rect.x + kKeypadSheetOffset, k.rect.y, k.rect.w, k.rect.h};
+        EXPECT_TRUE(contains(sprite(SpriteId::Keypad).rect, r)) << k.label;
+        EXPECT_FALSE(blank(sheet, r)) << k.label;
+        EXPECT_FALSE(blank(sheet, lit(r))) << k.label;
+    }
+    // Shown at their places, the keypad and the looks kept aside stay on
+    // the face.
+    for (const Sprite& s : kSprites)
+        if (s.at != kOwnPlace) {
+            EXPECT_TRUE(contains(sprite(SpriteId::Face).rect, face_rect(s.id))) << s.name;
+        }
 }
 
-TEST_F(BuiltInSheet, CompositionCopiesOnlyNamedSprites) {
-    for (const FaceBlit& b : kFixedFaceBlits) {
-        bool named = false;
-        for (const Sprite& s : kSprites)
-            named = named || contains(s.rect, b.source) ||
-                    (s.look == Look::Twin && contains(lit(s.rect), b.source));
-        EXPECT_TRUE(named) << b.what;
-        EXPECT_TRUE(inside_sheet(b.source)) << b.what;
-    }
-    // The moving parts land on the face and come from art.
+TEST_F(BuiltInSheet, MovingPartsLandOnTheFaceAndComeFromArt) {
     for (const FacePoint& p : kJogCircle) {
         const SpriteRect knob{p.x + kJogKnobOffset.x, p.y + kJogKnobOffset.y, 17, 17};
         EXPECT_TRUE(contains(sprite(SpriteId::Face).rect, knob));

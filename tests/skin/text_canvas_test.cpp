@@ -89,7 +89,8 @@ TEST(CanvasStrips, RenderClearsDrawsAndMeasures) {
     EXPECT_EQ(render_canvas_strip(skin.text_canvas, bars, kTitleStrip, std::string(50, 'x')), 44);
     EXPECT_EQ(render_canvas_strip(skin.text_canvas, bars, kTimedTextStrip, std::string(30, 'x')),
               26);
-    EXPECT_EQ(render_canvas_strip(skin.text_canvas, bars, kTitleFieldStrip, "x"), 0);
+    EXPECT_EQ(render_canvas_strip(skin.text_canvas, bars, kTitleFieldStrip, std::string(30, 'x')),
+              26);
     ASSERT_EQ(bars.calls.size(), 4u);
     EXPECT_EQ(bars.calls[0].y, 24);
     EXPECT_EQ(bars.calls[0].height, 12);

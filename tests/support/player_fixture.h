@@ -12,19 +12,20 @@
 #include "app/player_window.h"
 #include "platform/sim_engine.h"
 #include "platform/working_directory.h"
-#include "support/headless.h"
+#include "support/headless_env.h"
 #include "support/temp_dir.h"
 
 namespace rq::test {
 
-struct Player {
-    explicit Player(std::vector<std::string> args = {}, bool with_template = true) {
+struct Player : HeadlessServices {
+    // `editor` stands in for the headless editor window when given.
+    explicit Player(std::vector<std::string> args = {}, bool with_template = true,
+                    EditorWindow* editor = nullptr) {
         if (with_template)
             std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys",
                                        dir / "RQ01.sys");
-        pw = std::make_unique<PlayerWindow>(PlayerEnv{mci, host, children.windows(), volume, keys,
-                                                      cwd, text, dialogs, screen_saver,
-                                                      dir / "rq810z", std::move(args)});
+        pw = std::make_unique<PlayerWindow>(
+            env(mci, volume, cwd, dir / "rq810z", std::move(args), nullptr, editor));
     }
 
     // Sends a command and returns the reply, as the player would.
@@ -62,13 +63,7 @@ struct Player {
     SimEngine engine;
     std::string log_path = dir / "mci.log";
     MciChannel mci{engine, cwd, log_path};
-    HeadlessHost host;
-    HeadlessWindows children;
     WaveOutVolume volume{&engine, {}};
-    KeyState keys;
-    RecordingText text;
-    ScriptedDialogs dialogs;
-    CountingScreenSaver screen_saver;
     std::unique_ptr<PlayerWindow> pw;
 };
 

@@ -45,6 +45,13 @@ class Playing : public ::testing::Test {
             if (c.rfind("open ", 0) == 0) out.push_back(c.substr(6, c.find('"', 6) - 6));
         return out;
     }
+    // The commands sent, without the position reads of the tick and the face.
+    Commands without_polls() const {
+        Commands out;
+        for (const std::string& c : p.commands())
+            if (c != "status movie position") out.push_back(c);
+        return out;
+    }
     int count(const std::string& command) const {
         const Commands all = p.commands();
         return static_cast<int>(std::count(all.begin(), all.end(), command));
@@ -165,7 +172,7 @@ TEST_F(Playing, BackRestartsThenStepsBackAndWraps) {
     p.forget_commands();
     pw().transport.pending_command = Command::Previous;
     p.main_ticks(1);
-    EXPECT_EQ(p.commands(), (Commands{"status movie position", "seek movie to 0", "play movie"}));
+    EXPECT_EQ(without_polls(), (Commands{"seek movie to 0", "play movie"}));
     // Again within 27 main ticks: the entry before, wrapping to the last.
     p.main_ticks(26);
     pw().transport.pending_command = Command::Previous;
@@ -262,10 +269,10 @@ TEST_F(Playing, AbRepeatLoopsBackToJustPastA) {
     t.ab_state = 4;
     p.forget_commands();
     p.main_ticks(2);
-    const Commands loop{"status movie position", "pause movie", "seek movie to 5001", "play movie"};
+    const Commands loop{"pause movie", "seek movie to 5001", "play movie"};
     Commands twice = loop;
     twice.insert(twice.end(), loop.begin(), loop.end());
-    EXPECT_EQ(p.commands(), twice);
+    EXPECT_EQ(without_polls(), twice);
 
     // A and B in order; a position before A jumps to A + 1.
     t.ab_point_a = {2000, 50};
@@ -328,9 +335,9 @@ TEST_F(Playing, VideoSizeButtonsResizeWithThePicturePaused) {
     EXPECT_EQ(pw().settings.video_size_mode, 2);
     EXPECT_EQ(pw().transport.button_timers[11], 0);
     EXPECT_EQ(p.children.video_window.at.w, 640);
-    const Commands c = p.commands();
+    const Commands c = without_polls();
     ASSERT_GE(c.size(), 3u);
-    EXPECT_EQ(c[1], "pause movie");
+    EXPECT_EQ(c.front(), "pause movie");
     EXPECT_EQ(c.back(), "play movie");
     for (int i = 0; i < 5; ++i) {
         pw().transport.pending_command = Command::SmallerPicture;

@@ -434,9 +434,10 @@ void face(QPainter& p, QImage& img, int dy, bool lit, bool second) {
         vline(img, x, 83 + dy, 84 + dy, kSilk.darker(150));
     text_button(p, img, sprite(SpriteId::ZoomMinusButton).rect, dy, false, "-");
     text_button(p, img, sprite(SpriteId::ZoomPlusButton).rect, dy, false, "+");
-    SpriteRect full = sprite(SpriteId::FullButton).rect;
-    if (lit) full.x += 1;  // the pressed look is copied one column left
-    text_button(p, img, full, dy, lit, "FULL");
+    // The pressed look lies one column right of the normal one.
+    const SpriteRect full =
+        lit ? sprite(SpriteId::FullButtonLit).rect : sprite(SpriteId::FullButton).rect;
+    text_button(p, img, {full.x, full.y - (lit ? kLitRows : 0), full.w, full.h}, dy, lit, "FULL");
 
     // Transport keys.
     face_button(p, img, sprite(SpriteId::FileButton).rect, dy, lit, symbol_eject);
@@ -469,21 +470,13 @@ void keypad(QPainter& p, QImage& img, int dy, bool lit) {
     fill(img, q, kEdgeDark);
     vgradient(p, q.adjusted(1, 1, -1, -1), QColor(0x2c, 0x2f, 0x34), QColor(0x18, 0x19, 0x1c));
     pixel_text(img, q.left() + 10, q.top() + 2, "INDEX SEARCH", kSilk.darker(110));
-    auto key = [&](int face_x, int face_y, int w, int h, std::string_view text) {
-        const SpriteRect r{face_x + kKeypadSheetOffset, face_y, w, h};
-        text_button(p, img, r, dy, lit, text);
-    };
-    key(316, 19, 35, 13, "<BACK");
-    key(352, 19, 35, 13, "NEXT>");
-    const char* labels[4][3] = {
-        {"7", "8", "9"}, {"4", "5", "6"}, {"1", "2", "3"}, {"0", "+10", "CL"}};
-    for (int row = 0; row < 4; ++row)
-        for (int col = 0; col < 3; ++col)
-            key(316 + 14 * col, 35 + 12 * row, 13, 11, labels[row][col]);
-    key(358, 55, 29, 15, "ENTER");
-    key(358, 71, 29, 11, "ERASE");
+    for (const KeypadKey& key : kKeypadKeys) {
+        const SpriteRect r{key.rect.x + kKeypadSheetOffset, key.rect.y, key.rect.w, key.rect.h};
+        text_button(p, img, r, dy, lit, key.label);
+    }
     // Number window; its digits come from the keypad digit rows.
-    const QRect number(358 + kKeypadSheetOffset, 35 + dy, 32, 18);
+    const SpriteRect w = kKeypadNumberWindow;
+    const QRect number(w.x + kKeypadSheetOffset, w.y + dy, w.w, w.h);
     fill(img, number, kEdgeDark);
     fill(img, number.adjusted(1, 1, -1, -1), kLcdBg);
     for (int x : kKeypadNumberX)
@@ -618,67 +611,6 @@ QImage draw_sheet() {
     sprites(p, img);
     p.end();
     return img;
-}
-
-QImage draw_face_preview(const QImage& sheet) {
-    QImage face = sheet.copy(0, 0, 407, 93);
-    auto put = [&](int dx, int dy, SpriteRect src, bool key_white) {
-        for (int y = 0; y < src.h; ++y)
-            for (int x = 0; x < src.w; ++x) {
-                const QRgb c = sheet.pixel(src.x + x, src.y + y);
-                if (key_white && (c & 0xFFFFFF) == 0xFFFFFF) continue;
-                if (face.valid(dx + x, dy + y)) face.setPixel(dx + x, dy + y, c);
-            }
-    };
-    // Title: the second face's colour through a line of pixel text.
-    const SpriteRect bar = sprite(SpriteId::TitleBar).rect;
-    QImage title = sheet.copy(bar.x, bar.y, bar.w, bar.h);
-    QImage ink(bar.w, bar.h, QImage::Format_RGB32);
-    ink.fill(Qt::white);
-    pixel_text_large(ink, 8, 5, "RQ810Z", Qt::black);
-    pixel_text(ink, 50, 6, "- SAMPLE TITLE - ARTIST", Qt::black);
-    for (int y = 0; y < bar.h; ++y)
-        for (int x = 0; x < bar.w; ++x)
-            if (ink.pixel(x, y) != QColor(Qt::white).rgb())
-                title.setPixel(x, y, sheet.pixel(bar.x + x, bar.y + kLitRows + y));
-    for (int y = 0; y < bar.h; ++y)
-        for (int x = 0; x < bar.w; ++x)
-            face.setPixel(kTitleField.x + x, kTitleField.y + y, title.pixel(x, y));
-    put(kSeekKnobOrigin.x + 80, kSeekKnobOrigin.y, sprite(SpriteId::SeekKnob).rect, false);
-    put(kVolumeKnobOrigin.x + 40, kVolumeKnobOrigin.y, sprite(SpriteId::VolumeKnob).rect, false);
-    // Lamps: kHz, kbps, A-B, shuffle; 44 kHz, 128 kbps.
-    for (const FaceBlit& b : kFixedFaceBlits)
-        if (std::string_view(b.what) == "kHz" || std::string_view(b.what) == "kbps" ||
-            std::string_view(b.what) == "A-B set" || std::string_view(b.what) == "SHUFFLE on")
-            put(b.dest.x, b.dest.y, b.source, false);
-    put(kSampleRateDigitX[0], kAudioInfoY, cell(SpriteId::SmallDigits, 4), false);
-    put(kSampleRateDigitX[1], kAudioInfoY, cell(SpriteId::SmallDigits, 4), false);
-    for (int i = 0; i < 3; ++i)
-        put(kBitRateDigitX[i], kAudioInfoY, cell(SpriteId::SmallDigits, "128"[i] - '0'), false);
-    // Counter 007/003, remaining time -1h02'05".
-    const int counter[7] = {0, 0, 7, -1, 0, 0, 3};
-    for (int i = 0; i < 7; ++i)
-        put(kCounterX[i], kCounterY,
-            counter[i] < 0 ? sprite(SpriteId::CounterSeparator).rect
-                           : cell(SpriteId::CounterDigits, counter[i]),
-            false);
-    put(kTimeMinus.x, kTimeMinus.y, sprite(SpriteId::TimeMinus).rect, false);
-    const SpriteRect time[8] = {
-        cell(SpriteId::TimeDigits, 1),          sprite(SpriteId::TimeHoursMark).rect,
-        cell(SpriteId::TimeDigits, 0),          cell(SpriteId::TimeDigits, 2),
-        sprite(SpriteId::TimeMinutesMark).rect, cell(SpriteId::TimeDigits, 0),
-        cell(SpriteId::TimeDigits, 5),          sprite(SpriteId::TimeSecondsMark).rect};
-    for (int i = 7; i >= 0; --i)
-        put(time_digit_x(i), kTimeY, time[7 - i], false);
-    // Speed +4 bar, jog knob at 2 o'clock, shuttle at +4.
-    const SpriteRect bar_lit = lit(sprite(SpriteId::SpeedBarForward).rect);
-    put(kSpeedBarForwardX, kSpeedBarY, {bar_lit.x, bar_lit.y, 12, 2}, false);
-    const FacePoint jog = kJogCircle[1];
-    put(jog.x + kJogKnobOffset.x, jog.y + kJogKnobOffset.y, sprite(SpriteId::JogKnob).rect, true);
-    const FacePoint arc = kShuttleArc[4];
-    put(kShuttleDotX + arc.x, arc.y, {kShuttleDotX + arc.x, arc.y + kLitRows, 5, 5}, false);
-    put(kBadgeHome.x, kBadgeHome.y, sprite(SpriteId::Badge).rect, true);
-    return face;
 }
 
 QImage draw_text_canvas() {

@@ -9,10 +9,6 @@ namespace rq::art {
 // A 640 x 400 sheet, RGB32.
 QImage draw_sheet();
 
-// A face put together from the sheet the way the player shows it while
-// playing (digits, knobs, dial, badge, a title), 407 x 93: for the docs.
-QImage draw_face_preview(const QImage& sheet);
-
 // The white text canvas with its corner mark.
 QImage draw_text_canvas();
 

@@ -1,6 +1,6 @@
 // Draws the built-in pictures into a folder: the skin sheet and the text
 // canvas as 24-bit BMP files, the icon as PNG, and a PNG of the sheet for
-// the documentation with a preview of the face put together from it.
+// the documentation.
 
 #include <QGuiApplication>
 #include <QImage>
@@ -47,8 +47,6 @@ int main(int argc, char** argv) {
     ok = write_bmp(rq::art::draw_text_canvas(), dir + "text_canvas.bmp", true) && ok;
     ok = rq::art::draw_icon().save(QString::fromStdString(dir + "icon.png")) && ok;
     ok = sheet.save(QString::fromStdString(dir + "skin-sheet.png")) && ok;
-    ok = rq::art::draw_face_preview(sheet).save(QString::fromStdString(dir + "face-preview.png")) &&
-         ok;
     if (!ok) std::fprintf(stderr, "skin_art: could not write into %s\n", dir.c_str());
     return ok ? 0 : 1;
 }
