@@ -18,7 +18,7 @@ cmake --build "$dir" -j"$(nproc)"
 (cd "$dir" && ctest --output-on-failure -j"$(nproc)")
 
 if [ "${1:-}" != "--sanitize" ] && command -v clang++ >/dev/null; then
-  cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  CC=clang CXX=clang++ cmake -S . -B build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DRQ_FUZZ=ON -DRQ_TESTS=OFF -DRQ_BENCH=OFF >/dev/null
   cmake --build build/fuzz --target rq_fuzzers -j"$(nproc)"
   cd build/fuzz
