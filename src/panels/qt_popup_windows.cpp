@@ -2,7 +2,10 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMoveEvent>
+#include <QScreen>
+#include <algorithm>
 
 #include "platform/qt_placement.h"
 
@@ -65,6 +68,17 @@ QtVideoWindow::QtVideoWindow(PictureTargets& targets)
     : QtWindow<VideoWindow>(targets, "RQ810Z Video", Qt::Window | Qt::FramelessWindowHint) {
     popup.watcher.moved = [this](QPoint at) { video_pos = {at.x(), at.y()}; };
     popup.watcher.close_requested = [] {};
+}
+
+void QtVideoWindow::place(const WindowPlacement& p) {
+    WindowPlacement fit = p;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && fit.move && fit.w > 0 && fit.h > 0) {
+        const QRect desk = screen->virtualGeometry();
+        fit.w = std::min(fit.w, std::max(1, desk.right() + 1 - fit.x));
+        fit.h = std::min(fit.h, std::max(1, desk.bottom() + 1 - fit.y));
+    }
+    popup.place(fit);
 }
 
 QtChildWindows::QtChildWindows(PictureTargets& targets)

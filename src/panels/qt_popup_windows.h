@@ -66,10 +66,13 @@ class QtWindow : public Base {
     QtPopup popup;
 };
 
-// The video window records where the user moved it.
+// The video window records where the user moved it. It never reaches past
+// the desktop's far edges: nothing shows there, and a picture of 8192 x 8192
+// would otherwise ask for a window (and a backing store) of that size.
 class QtVideoWindow : public QtWindow<VideoWindow> {
   public:
     explicit QtVideoWindow(PictureTargets& targets);
+    void place(const WindowPlacement& p) override;
 };
 
 class QtDesktopTarget : public DesktopTarget {
