@@ -22,7 +22,8 @@ pid=""
 cleanup() {
   if [ -n "$pid" ]; then kill -TERM "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
   if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
-  rm -rf "$work"
+  # SOAK_KEEP=1 keeps the command log, the player's output and the samples.
+  if [ -n "${SOAK_KEEP:-}" ]; then echo "kept: $work"; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
 
