@@ -10,6 +10,7 @@ packages=(
   ffmpeg xvfb xauth x11-utils xdotool fonts-ipafont-gothic
   dpkg-dev file desktop-file-utils appstream
   qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools dbus-daemon playerctl
+  clang libclang-rt-dev
 )
 
 missing=()

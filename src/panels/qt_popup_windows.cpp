@@ -5,15 +5,18 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QMoveEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QWheelEvent>
 #include <QWindow>
+#include <algorithm>
 
 #include "panels/control_panel.h"
 #include "panels/popup_input.h"
@@ -414,6 +417,17 @@ QtControlPanel::QtControlPanel()
 
 void QtControlPanel::show_values() {
     if (auto* w = static_cast<PanelWidget*>(popup.widget())) w->show_values();
+}
+
+void QtVideoWindow::place(const WindowPlacement& p) {
+    WindowPlacement fit = p;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && fit.move && fit.w > 0 && fit.h > 0) {
+        const QRect desk = screen->virtualGeometry();
+        fit.w = std::min(fit.w, std::max(1, desk.right() + 1 - fit.x));
+        fit.h = std::min(fit.h, std::max(1, desk.bottom() + 1 - fit.y));
+    }
+    popup.place(fit);
 }
 
 QtChildWindows::QtChildWindows(PictureTargets& targets)

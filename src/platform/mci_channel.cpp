@@ -20,24 +20,29 @@ bool starts_with(std::string_view s, std::string_view p) {
     return s.substr(0, p.size()) == p;
 }
 
-// Strict integer for command arguments: optional sign, digits, nothing else.
-std::optional<long> parse_arg(std::string_view s) {
+// Strict integer for command arguments: optional sign, digits, nothing
+// else, and a value that fits an int (the device's arguments are ints: a
+// larger number is malformed, not cut to its low bits).
+std::optional<int> parse_arg(std::string_view s) {
     if (s.empty()) return std::nullopt;
+    const bool neg = s[0] == '-';
     size_t i = (s[0] == '-' || s[0] == '+') ? 1 : 0;
     if (i == s.size()) return std::nullopt;
-    long v = 0;
+    long long v = 0;
     for (; i < s.size(); ++i) {
         if (s[i] < '0' || s[i] > '9') return std::nullopt;
-        if (v > 100000000000L) return std::nullopt;
         v = v * 10 + (s[i] - '0');
+        if (v > static_cast<long long>(INT_MAX) + 1) return std::nullopt;
     }
-    return s[0] == '-' ? -v : v;
+    if (neg) v = -v;
+    if (v < INT_MIN || v > INT_MAX) return std::nullopt;
+    return static_cast<int>(v);
 }
 
 // Splits "a b c d" into exactly n integers.
 template <size_t N>
-std::optional<std::array<long, N>> parse_args(std::string_view s) {
-    std::array<long, N> out{};
+std::optional<std::array<int, N>> parse_args(std::string_view s) {
+    std::array<int, N> out{};
     for (size_t k = 0; k < N; ++k) {
         size_t blank = s.find(' ');
         std::string_view tok = k + 1 < N ? s.substr(0, blank) : s;
@@ -159,7 +164,7 @@ int MciChannel::dispatch(std::string_view cmd, std::string& answer, bool& has_an
     }
     if (verb == "play") {
         if (!bare && !starts_with(rest, "from ")) return kUnrecognized;
-        std::optional<long> from;
+        std::optional<int> from;
         if (!bare) {
             from = parse_arg(rest.substr(5));
             if (!from) return kUnrecognized;
@@ -210,7 +215,7 @@ int MciChannel::dispatch(std::string_view cmd, std::string& answer, bool& has_an
         } else {
             auto h = parse_arg(target);
             if (!h) return kUnrecognized;
-            handle = static_cast<int>(*h);
+            handle = *h;
         }
         if (!need_open()) return kNotOpen;
         engine_.set_target(handle, minimized);
@@ -232,8 +237,7 @@ int MciChannel::dispatch(std::string_view cmd, std::string& answer, bool& has_an
         auto v = parse_args<4>(rest.substr(15));
         if (!v) return kUnrecognized;
         if (!need_open()) return kNotOpen;
-        Rect r{static_cast<int>((*v)[0]), static_cast<int>((*v)[1]), static_cast<int>((*v)[2]),
-               static_cast<int>((*v)[3])};
+        const Rect r{(*v)[0], (*v)[1], (*v)[2], (*v)[3]};
         // A file without a picture has no destination to move.
         if (!engine_.native_size()) return kOk;
         destination_ = r;

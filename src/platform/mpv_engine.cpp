@@ -1,9 +1,14 @@
 #include "platform/mpv_engine.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "platform/mpv_engine_impl.h"
 
@@ -11,8 +16,13 @@ namespace rq {
 
 namespace {
 
-// How long an open waits for the file to load before it gives up.
-constexpr auto kLoadTimeout = std::chrono::seconds(5);
+// How long an open waits for the file to load before it gives up. The face
+// waits with it: a file that takes longer counts as one that does not open.
+constexpr auto kLoadTimeout = std::chrono::milliseconds(1500);
+// A file that begins with this many zero bytes has no header to find: a
+// download that never got its first part, or space a downloader set aside.
+// Probing a gigabyte of zeros keeps libmpv busy for seconds.
+constexpr size_t kZeroHeadBytes = 65536;
 // Seek a hair before the frame's time, so rounding never skips to the next frame.
 constexpr double kSeekLead = 1e-4;
 
@@ -163,10 +173,34 @@ MpvEngine::~MpvEngine() {
     mpv_terminate_destroy(m.mpv);
 }
 
+namespace {
+
+// Whether the file can be media at all: a regular file that is not empty
+// and does not begin with kZeroHeadBytes zeros.
+bool worth_loading(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool worth = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0;
+    if (worth && static_cast<size_t>(st.st_size) >= kZeroHeadBytes) {
+        std::vector<char> head(kZeroHeadBytes);
+        const ssize_t n = pread(fd, head.data(), head.size(), 0);
+        worth =
+            n <= 0 || std::any_of(head.begin(), head.begin() + n, [](char c) { return c != 0; });
+    }
+    ::close(fd);
+    return worth;
+}
+
+}  // namespace
+
 bool MpvEngine::open(const std::string& path) {
     Impl& m = *impl_;
     if (!m.mpv || path.empty()) return false;
     if (is_open()) close();
+    // Only a regular file can be media: libmpv would wait forever on a FIFO
+    // with no writer, read a device without end, or play a folder's files.
+    if (!worth_loading(path)) return false;
 
     uint64_t serial = 0;
     {
@@ -181,10 +215,17 @@ bool MpvEngine::open(const std::string& path) {
         std::unique_lock lock(m.mutex);
         const LoadProgress& p = m.progress;
         auto answered = [&] { return p.reply_serial == serial; };
+        auto taken_up = [&] {
+            return answered() &&
+                   (p.reply_entry < 0 || p.started >= p.reply_entry || p.ended >= p.reply_entry);
+        };
         auto settled = [&] {
             return answered() &&
                    (p.reply_entry < 0 || p.loaded == p.reply_entry || p.ended == p.reply_entry);
         };
+        // A file given up on may still hold libmpv for a while (probing
+        // cannot stop mid-way): this file's time starts when it is taken up.
+        m.load_cv.wait_for(lock, kLoadTimeout, taken_up);
         m.load_cv.wait_for(lock, kLoadTimeout, settled);
         loaded = answered() && p.reply_entry >= 0 && p.loaded == p.reply_entry &&
                  p.ended != p.reply_entry;

@@ -21,9 +21,12 @@ std::string folder_of(std::string_view path);
 // The folder of the running executable with a trailing "/".
 std::string executable_folder(std::string_view argv0);
 
-// Writes `bytes` to a temporary file beside `path` and renames it over
-// `path`, so a crash never leaves a half-written file. False on failure
-// (the old file is then untouched, errno says why).
+// Writes `bytes` to a temporary file beside `path`, flushes it to the disk
+// and renames it over `path`, so a crash or a power cut leaves the old
+// content or the new, never a torn or empty file. A symbolic link is
+// written through (the link stays, its target gets the bytes) and the
+// replaced file's mode and owner are kept. False on failure (the old file
+// is then untouched, errno says why).
 bool write_file_atomic(const std::string& path, std::string_view bytes);
 
 // Reads a whole file; false (errno saying why) when it cannot be opened or

@@ -37,6 +37,10 @@ void for_each_path_line(std::string_view data, Take&& take) {
 int read_list_file(const std::string& path, ListStore& paths, ListStore* rows) {
     std::string data;
     if (!read_file(path, data)) return -1;
+    return parse_list_file(data, paths, rows);
+}
+
+int parse_list_file(std::string_view data, ListStore& paths, ListStore* rows) {
     int count = 0;
     for_each_path_line(data, [&](std::string_view line) {
         if (rows) rows->insert_at(count, list_row(count, line, false));

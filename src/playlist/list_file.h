@@ -18,6 +18,9 @@ class Player;
 // CR; nothing is cut, whatever its length. Returns the number of lines
 // taken, or -1 when the file cannot be read (the lists are then untouched).
 int read_list_file(const std::string& path, ListStore& paths, ListStore* rows = nullptr);
+// The same for the bytes of a list file already read; returns the number
+// of lines taken.
+int parse_list_file(std::string_view data, ListStore& paths, ListStore* rows = nullptr);
 
 // Writes every entry followed by CR LF through a temporary file renamed
 // over `path`, so a crash leaves the old list whole. False on failure.

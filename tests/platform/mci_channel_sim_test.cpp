@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstring>
 #include <filesystem>
 
@@ -152,6 +153,38 @@ TEST_F(Channel, OnlyTheVocabularyIsUnderstood) {
         EXPECT_STREQ(reply, "untouched") << cmd;
     }
     EXPECT_EQ(ask("status movie time format"), "milliseconds");
+}
+
+TEST_F(Channel, NumbersBeyondAnIntAreRefused) {
+    open(dir / "clip.avi");
+    ASSERT_EQ(send("put movie destination at 10 20 640 480"), 0);
+    ASSERT_EQ(send("window movie handle 7"), 0);
+    ASSERT_EQ(send("seek movie to 1000"), 0);
+    const std::string mode = ask("status movie mode");
+    const char* refused[] = {
+        "put movie destination at 4294967296 0 4294967616 -4294967000",
+        "put movie destination at 0 0 2147483648 240",
+        "put movie destination at -2147483649 0 320 240",
+        "window movie handle 99999999999",
+        "window movie handle 2147483648",
+        "seek movie to 2147483648",
+        "seek movie to 18446744073709551616",
+        "play movie from -2147483649",
+    };
+    for (const char* cmd : refused)
+        EXPECT_EQ(send(cmd), 261) << cmd;
+    // Nothing of a refused command reached the device.
+    EXPECT_EQ(ask("where movie destination"), "10 20 640 480");
+    EXPECT_EQ(engine.destination(), (Rect{10, 20, 640, 480}));
+    EXPECT_EQ(engine.target(), 7);
+    EXPECT_EQ(ask("status movie position"), "1000");
+    EXPECT_EQ(ask("status movie mode"), mode);
+
+    // The limits themselves still fit.
+    EXPECT_EQ(send("put movie destination at -2147483648 0 2147483647 1"), 0);
+    EXPECT_EQ(engine.destination(), (Rect{INT_MIN, 0, INT_MAX, 1}));
+    EXPECT_EQ(send("window movie handle 2147483647"), 0);
+    EXPECT_EQ(engine.target(), INT_MAX);
 }
 
 TEST_F(Channel, ShortReplyBuffersAreFilledSafely) {

@@ -107,6 +107,51 @@ TEST(PathUtil, AtomicWriteReplacesAndReads) {
     EXPECT_EQ(back, std::string("t\0", 2));
 }
 
+TEST(PathUtil, AtomicWriteKeepsTheModeAndWritesThroughLinks) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    fs::create_directories(dir / "shared");
+    auto mode = [](const std::string& p) { return fs::status(p).permissions() & fs::perms::mask; };
+    using P = fs::perms;
+
+    // A private file stays private; a new file is an ordinary one.
+    test::write_bytes(dir / "private.cfg", "old");
+    fs::permissions(dir / "private.cfg", P::owner_read | P::owner_write);
+    ASSERT_TRUE(write_file_atomic(dir / "private.cfg", "new"));
+    EXPECT_EQ(mode(dir / "private.cfg"), P::owner_read | P::owner_write);
+    ASSERT_TRUE(write_file_atomic(dir / "fresh.cfg", "x"));
+    EXPECT_EQ(mode(dir / "fresh.cfg"),
+              P::owner_read | P::owner_write | P::group_read | P::others_read);
+
+    // Links, relative and absolute, one after another, lead to the file
+    // that takes the bytes; every link stays a link.
+    const std::string target = dir / "shared/RQ01.CFG";
+    test::write_bytes(target, "old");
+    fs::permissions(target, P::owner_read | P::owner_write | P::group_read | P::group_write);
+    fs::create_symlink("shared/RQ01.CFG", dir / "hop.cfg");
+    fs::create_symlink(dir / "hop.cfg", dir / "RQ01.CFG");
+    ASSERT_TRUE(write_file_atomic(dir / "RQ01.CFG", "new settings"));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "RQ01.CFG")));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "hop.cfg")));
+    EXPECT_EQ(test::read_bytes(target), "new settings");
+    EXPECT_EQ(mode(target), P::owner_read | P::owner_write | P::group_read | P::group_write);
+
+    // A link to a file not there yet makes the file; a loop of links
+    // saves nothing and leaves the links alone.
+    fs::create_symlink("shared/later.rql", dir / "later.rql");
+    ASSERT_TRUE(write_file_atomic(dir / "later.rql", "list"));
+    EXPECT_EQ(test::read_bytes(dir / "shared/later.rql"), "list");
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "later.rql")));
+    fs::create_symlink("loop-b", dir / "loop-a");
+    fs::create_symlink("loop-a", dir / "loop-b");
+    EXPECT_FALSE(write_file_atomic(dir / "loop-a", "x"));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "loop-a")));
+
+    // No temporary file is left behind by any of it.
+    for (const auto& e : fs::recursive_directory_iterator(dir.path()))
+        EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
+
 TEST(KeyState, HeldAndPressedSinceTheLastQuery) {
     KeyState k;
     EXPECT_EQ(k.query(vk::kSpace), 0);

@@ -1,0 +1,55 @@
+#pragma once
+// One headless player for the targets that read a companion file of the
+// open media file: built once, with "media/clip.avi" open and playing, so
+// each input only replaces the companion file and reads it again. No
+// command log: it would grow with every input.
+
+#include <filesystem>
+#include <string>
+
+#include "app/player_window.h"
+#include "platform/sim_engine.h"
+#include "platform/working_directory.h"
+#include "support/headless_env.h"
+#include "support/temp_dir.h"
+
+namespace rq::fuzz {
+
+struct ClipPlayer : test::HeadlessServices {
+    ClipPlayer() {
+        std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys", dir / "RQ01.sys");
+        std::filesystem::create_directories(dir / "media");
+        // 10 bytes long: its companions in the program's "Index" folder
+        // would be "clip(10).idx"; there is no such folder, so the player
+        // reads and writes them beside the clip.
+        test::write_bytes(clip, "0123456789");
+        engine.add_media(clip, {60000, 25.0, Rect{0, 0, 320, 240}});
+        pw.stores.path_list.insert_at(-1, clip);
+        pw.on_create();
+        pw.init_dialog();
+        pw.timer_tick();
+        pw.settings.index_beside_file = 1;
+    }
+    // Writes a companion of the clip; ".idx" or ".txt".
+    void put(const char* extension, std::string_view bytes) {
+        test::write_bytes(dir / "media/clip" + extension, bytes);
+    }
+    // Sends a command and returns the reply, as the player would.
+    std::string ask(const std::string& command) { return mci.query(command); }
+
+    test::TempDir dir;
+    std::string clip = dir / "media/clip.avi";
+    VirtualWorkingDirectory cwd{"/"};
+    SimEngine engine;
+    MciChannel mci{engine, cwd};
+    WaveOutVolume volume{&engine, {}};
+    PlayerWindow pw{env(mci, volume, cwd, dir / "rq810z")};
+};
+
+// The player, made on first use and kept for the whole run.
+inline ClipPlayer& clip_player() {
+    static ClipPlayer player;
+    return player;
+}
+
+}  // namespace rq::fuzz
