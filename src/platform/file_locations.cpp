@@ -59,7 +59,7 @@ LocationFacts gather_location_facts(std::string_view argv0, std::string_view dat
     std::error_code ec;
     const std::filesystem::path data = std::filesystem::canonical(f.installed_data_folder, ec);
     if (!ec) f.installed_data_folder = with_slash(data.string());
-    // The base directory specification ignores a relative XDG_CONFIG_HOME.
+    // XDG base directories ignore a relative XDG_CONFIG_HOME.
     if (const char* x = std::getenv("XDG_CONFIG_HOME"); x && *x == '/') f.config_home = x;
     if (const char* h = std::getenv("HOME"); h && *h) f.home = h;
     return f;
