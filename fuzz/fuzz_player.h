@@ -43,7 +43,7 @@ struct ClipPlayer : test::HeadlessServices {
     SimEngine engine;
     MciChannel mci{engine, cwd};
     WaveOutVolume volume{&engine, {}};
-    PlayerWindow pw{env(mci, volume, cwd, dir / "rq810z")};
+    PlayerWindow pw{env(mci, volume, cwd, dir.path())};
 };
 
 // The player, made on first use and kept for the whole run.

@@ -20,9 +20,7 @@ namespace rq::test {
 // "/"); it leaves nothing behind when it is killed.
 struct SavingPlayer : HeadlessServices {
     explicit SavingPlayer(const std::string& folder)
-        : pw(env(mci, volume, cwd, folder + "rq810z")) {
-        pw.program_folder = folder;
-    }
+        : pw(env(mci, volume, cwd, folder)) {}
 
     VirtualWorkingDirectory cwd{"/"};
     SimEngine engine;
@@ -57,7 +55,7 @@ inline void prepare_shutdown(SavingPlayer& s, int version) {
 
 inline void prepare_index(SavingPlayer& s, int version) {
     PlayerWindow& p = s.pw;
-    p.media.current_path = p.program_folder + "media/clip.avi";
+    p.media.current_path = p.files_folder + "media/clip.avi";
     p.media.current_file_size = 10;
     p.settings.index_beside_file = 1;
     std::vector<std::string> marks, texts;
@@ -79,7 +77,7 @@ inline void prepare_editor(SavingPlayer& s, int version) {
     p.stores.path_list.clear();
     for (int i = 0; i < (version ? 6000 : 4000); ++i)
         p.stores.path_list.insert_at(-1, numbered(version ? "new" : "old", i));
-    s.dialogs.answer = p.program_folder + "saved";
+    s.dialogs.answer = p.files_folder + "saved";
 }
 
 inline const std::vector<SaveKind>& save_kinds() {
