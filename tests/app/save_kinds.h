@@ -20,7 +20,9 @@ namespace rq::test {
 // "/"); it leaves nothing behind when it is killed.
 struct SavingPlayer : HeadlessServices {
     explicit SavingPlayer(const std::string& folder)
-        : pw(env(mci, volume, cwd, folder)) {}
+        : pw(env(mci, volume, cwd, folder)) {
+        pw.files_folder = folder;  // as the start-up would, without its saves
+    }
 
     VirtualWorkingDirectory cwd{"/"};
     SimEngine engine;
