@@ -47,6 +47,7 @@ FaceWindow::FaceWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     connect(bar, &QAbstractSlider::actionTriggered, this, &FaceWindow::scroll_bar_action);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
+        if (before_tick) before_tick();
         if (player_) player_->timer_tick();
     });
 }

@@ -19,6 +19,8 @@ class FaceWindow : public QWidget, public WindowHost {
   public:
     FaceWindow();
     void attach(PlayerWindow* player) { player_ = player; }
+    // Runs on every timer tick before the player's tick.
+    std::function<void()> before_tick;
     // The run's result once end_dialog was called, else -1.
     int result() const { return result_; }
     // Called once, when the face is first painted from FaceBuffer.

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QPalette>
-#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -122,11 +121,11 @@ int PlayerApp::run(int argc, char** argv) {
         DropFilter drops([&](const std::vector<std::string>& paths) { scan_drop(player, paths); });
         face.installEventFilter(&drops);
 
-        // The signal descriptor is polled: a quit signal is seen within 100 ms
-        // however early in the start-up it came.
-        QTimer signal_poll;
+        // The signal descriptor is read on the tick's own timer, so an idle
+        // player wakes no more often, and a quit signal that came however
+        // early in the start-up is seen at the first tick.
         if (signal_fd >= 0) {
-            QObject::connect(&signal_poll, &QTimer::timeout, [&] {
+            face.before_tick = [&] {
                 signalfd_siginfo info;
                 bool signalled = false;
                 while (read(signal_fd, &info, sizeof info) > 0)
@@ -136,8 +135,7 @@ int PlayerApp::run(int argc, char** argv) {
                 // second signal does not wait for it.
                 if (player.tick.quit_requested == 1) player.shutdown();
                 player.request_quit();
-            });
-            signal_poll.start(100);
+            };
         }
         // A logout ends the session's applications: save on the way out.
         QObject::connect(&app, &QGuiApplication::commitDataRequest,
@@ -166,7 +164,7 @@ int PlayerApp::run(int argc, char** argv) {
         player.on_destroy();
         children.editor.attach(nullptr, nullptr);
         face.attach(nullptr);
-        signal_poll.stop();
+        face.before_tick = nullptr;
     }
     if (signal_fd >= 0) close(signal_fd);
     return result == 1 ? 0 : result;
