@@ -11,12 +11,12 @@
 namespace rq {
 
 struct Settings {
-    Point main_window_pos{0, 0};   // slots 1, 2: screen pixels
+    Point main_window_pos{0, 0};  // slots 1, 2: screen pixels
     // slots 3, 4: below the face, where a position off the screen also goes
     Point video_window_pos{0, 92};
-    int wheel_mode_playing = 0;    // 0 MODE1 seconds, 1 MODE2 30 ms units
-    int wheel_mode_paused = 0;     // 0 MODE1 frame steps, 1 MODE2 30 ms units
-    int reserved = 0;              // slot 7: kept, never used
+    int wheel_mode_playing = 0;  // 0 MODE1 seconds, 1 MODE2 30 ms units
+    int wheel_mode_paused = 0;   // 0 MODE1 frame steps, 1 MODE2 30 ms units
+    int reserved = 0;            // slot 7: kept, never used
     int maximized_click_mode = 0;
     int hide_cursor_maximized = 0;
     int panel_scan_mode = 0;  // 0..6

@@ -19,8 +19,7 @@ namespace rq::test {
 // A headless player whose program folder is `folder` (with a trailing
 // "/"); it leaves nothing behind when it is killed.
 struct SavingPlayer : HeadlessServices {
-    explicit SavingPlayer(const std::string& folder)
-        : pw(env(mci, volume, cwd, folder)) {
+    explicit SavingPlayer(const std::string& folder) : pw(env(mci, volume, cwd, folder)) {
         pw.files_folder = folder;  // as the start-up would, without its saves
     }
 
