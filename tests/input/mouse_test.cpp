@@ -8,10 +8,13 @@
 
 #include "input/mouse.h"
 #include "skin/face_layout.h"
+#include "support/face_clicks.h"
 #include "support/player_fixture.h"
 
 namespace rq {
 namespace {
+
+using test::at;
 
 class Mouse : public ::testing::Test {
   protected:
@@ -26,14 +29,7 @@ class Mouse : public ::testing::Test {
         ASSERT_EQ(pw().device.stopped, 0);
     }
     PlayerWindow& pw() { return *p.pw; }
-    Point at(Hit h, int dx = 1, int dy = 1) {
-        const SpriteRect r = hit_rect(h);
-        return {r.x + dx, r.y + dy};
-    }
-    void click(Point pt) {
-        mouse_left_down(pw(), pt);
-        mouse_left_up(pw());
-    }
+    void click(Point pt) { test::click(pw(), pt); }
     int count(const std::string& prefix) {
         const auto log = p.commands();
         return int(std::count_if(log.begin(), log.end(),

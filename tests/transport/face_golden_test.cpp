@@ -11,6 +11,7 @@
 
 #include "face_test.h"
 #include "input/mouse.h"
+#include "support/face_clicks.h"
 
 namespace rq::test {
 namespace {
@@ -48,14 +49,7 @@ QImage shown_face(const SkinSurface& face) {
 class FaceGolden : public FaceTest {
   protected:
     void SetUp() override {}
-    Point at(Hit h, int dx = 1, int dy = 1) {
-        const SpriteRect r = hit_rect(h);
-        return {r.x + dx, r.y + dy};
-    }
-    void click(Point pt) {
-        mouse_left_down(pw(), pt);
-        mouse_left_up(pw());
-    }
+    void click(Point pt) { test::click(pw(), pt); }
     void start_with(const std::string& file) {
         pw().env.args = {file};
         p.start();
