@@ -1,13 +1,13 @@
 #include "platform/memory_policy.h"
 
-#if defined(__GLIBC__)
+#if __has_include(<malloc.h>)
 #include <malloc.h>
 #endif
 
 namespace rq {
 
 void keep_large_blocks_out_of_arenas() {
-#if defined(__GLIBC__)
+#if defined(M_MMAP_THRESHOLD) && defined(M_TRIM_THRESHOLD)
     // glibc raises its mmap threshold to the largest block ever freed (up to
     // 32 MB), and its trim threshold with it. Once a frame buffer has been
     // freed, the frames and packets of every later file come from the
