@@ -50,6 +50,11 @@ constexpr Option kOptions[] = {
     {"input-vo-keyboard", "no"},
     {"osc", "no"},
     {"load-scripts", "no"},
+    // libmpv's own scripts each run a Lua thread that wakes on every
+    // property change; the player shows none of them.
+    {"load-stats-overlay", "no"},
+    {"load-osd-console", "no"},
+    {"load-auto-profiles", "no"},
     {"ytdl", "no"},
     {"audio-fallback-to-null", "yes"},
     {"audio-client-name", "RQ810Z"},
