@@ -72,7 +72,7 @@ click() {
 }
 # Full screen is a window of its own that covers the screen and 20 rows
 # above it.
-full_screen() { xwininfo -root -tree | grep -q '"RQ810Z": .* +0+-20$'; }
+full_screen() { xwininfo -root -tree 2>/dev/null | grep -q '"RQ810Z": .* +0+-20$'; }
 # Alt+Enter held until the window is there (yes) or gone (no): the keys are
 # read on the main tick, which a short press on a busy machine can miss.
 alt_enter() {
@@ -166,9 +166,10 @@ awk -F '\t' -v settle="$settle_minutes" '
   END {
     if (!base) { print "shorter than " settle " minutes: no growth figure"; exit }
     printf "RSS from minute %d to the end: %d kB -> %d kB (%+.1f MB)\n", m0, rss0, rss, (rss - rss0) / 1024
-    # A sample can fall on a passing buffer (full screen holds 7 MB more for
-    # its moment): the medians of five minutes after the settling and of
-    # the last five show the trend without it.
+    # A sample can fall on passing buffers (the clip playing moves the size
+    # by some 7 MB, full screen by as much again): the medians of five
+    # minutes after the settling and of the last five show the trend
+    # without them.
     if (n >= 10) printf "RSS median of minutes %d-%d to that of the last five: %+.1f MB\n", m0, m0 + 4,
                         (median(n - 4) - median(1)) / 1024
     printf "threads: %d..%d over the run, %d..%d after minute %d\n", tmin, tmax, tmin5, tmax5, m0
