@@ -17,11 +17,11 @@ seconds=${2:-3600}
 sample_every=${SOAK_SAMPLE_SECONDS:-60}
 settle_minutes=5
 work=$(mktemp -d)
-xvfb=""
+source "$(dirname "$0")/../tests/support/xvfb.sh"
 pid=""
 cleanup() {
   if [ -n "$pid" ]; then kill -TERM "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
-  if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+  stop_display
   # SOAK_KEEP=1 keeps the command log, the player's output and the samples.
   if [ -n "${SOAK_KEEP:-}" ]; then echo "kept: $work"; else rm -rf "$work"; fi
 }
@@ -44,21 +44,11 @@ for f in a.mpg b.avi c.mpg d.avi e.mp3; do printf '%s\r\n' "$work/media/$f"; don
 # The first start's settings have repeat on: NEXT wraps at the end.
 
 export RQ810Z_ENGINE=mpv RQ810Z_AUDIO=null XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb
-: > "$work/display"
-Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp 5>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
+start_display || exit 1
 
 RQ810Z_MCI_LOG="$work/mci.log" "$work/prog/rq810z" > "$work/player.out" 2>&1 &
 pid=$!
-window=""
-for _ in $(seq 150); do
-  window=$(xwininfo -root -tree 2>/dev/null | grep 'RQ810Z"' | awk '{print $1}' | head -n1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "no player window"; exit 1; }
+window=$(face_window) || { echo "no player window"; exit 1; }
 sleep 2
 
 alive() { kill -0 "$pid" 2>/dev/null; }

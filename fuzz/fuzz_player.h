@@ -7,16 +7,18 @@
 #include <filesystem>
 #include <string>
 
-#include "app/player_window.h"
-#include "platform/sim_engine.h"
-#include "platform/working_directory.h"
-#include "support/headless_env.h"
+#include "support/quiet_player.h"
 #include "support/temp_dir.h"
 
 namespace rq::fuzz {
 
-struct ClipPlayer : test::HeadlessServices {
-    ClipPlayer() {
+// The folder comes first, so the player can be made in it.
+struct ClipFolder {
+    test::TempDir dir;
+};
+
+struct ClipPlayer : ClipFolder, test::QuietPlayer {
+    ClipPlayer() : QuietPlayer(dir.path()) {
         std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys", dir / "RQ01.sys");
         std::filesystem::create_directories(dir / "media");
         // 10 bytes long: its companions in the program's "Index" folder
@@ -37,13 +39,7 @@ struct ClipPlayer : test::HeadlessServices {
     // Sends a command and returns the reply, as the player would.
     std::string ask(const std::string& command) { return mci.query(command); }
 
-    test::TempDir dir;
     std::string clip = dir / "media/clip.avi";
-    VirtualWorkingDirectory cwd{"/"};
-    SimEngine engine;
-    MciChannel mci{engine, cwd};
-    WaveOutVolume volume{&engine, {}};
-    PlayerWindow pw{env(mci, volume, cwd, dir.path())};
 };
 
 // The player, made on first use and kept for the whole run.

@@ -26,7 +26,7 @@ bool starts_with(std::string_view s, std::string_view p) {
 std::optional<int> parse_arg(std::string_view s) {
     if (s.empty()) return std::nullopt;
     const bool neg = s[0] == '-';
-    size_t i = (s[0] == '-' || s[0] == '+') ? 1 : 0;
+    size_t i = (neg || s[0] == '+') ? 1 : 0;
     if (i == s.size()) return std::nullopt;
     long long v = 0;
     for (; i < s.size(); ++i) {

@@ -7,27 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "app/player_window.h"
 #include "media/index_files.h"
-#include "platform/sim_engine.h"
-#include "platform/working_directory.h"
 #include "playlist/playlist_editor.h"
-#include "support/headless_env.h"
+#include "support/quiet_player.h"
 
 namespace rq::test {
 
 // A headless player whose program folder is `folder` (with a trailing
 // "/"); it leaves nothing behind when it is killed.
-struct SavingPlayer : HeadlessServices {
-    explicit SavingPlayer(const std::string& folder) : pw(env(mci, volume, cwd, folder)) {
+struct SavingPlayer : QuietPlayer {
+    explicit SavingPlayer(const std::string& folder) : QuietPlayer(folder) {
         pw.files_folder = folder;  // as the start-up would, without its saves
     }
-
-    VirtualWorkingDirectory cwd{"/"};
-    SimEngine engine;
-    MciChannel mci{engine, cwd};
-    WaveOutVolume volume{&engine, {}};
-    PlayerWindow pw;
 };
 
 struct SaveKind {
