@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "bench_player.h"
-#include "playlist/drops.h"
+#include "media/drops.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "platform/mpv_engine.h"
+#include "mpv/mpv_engine.h"
 #include "support/player_fixture.h"
 
 namespace {

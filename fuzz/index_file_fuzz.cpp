@@ -7,7 +7,7 @@
 #include "fuzz_check.h"
 #include "fuzz_player.h"
 #include "media/index_files.h"
-#include "playlist/index_marks.h"
+#include "media/index_marks.h"
 
 namespace {
 

@@ -12,24 +12,24 @@
 #include <ctime>
 #include <string_view>
 
-#include "app/face_window.h"
+#include "app/engine_factory.h"
 #include "app/player_window.h"
-#include "app/qt_mpris.h"
-#include "input/main_window_events.h"
-#include "panels/qt_popup_windows.h"
-#include "panels/qt_settings_dialog.h"
-#include "platform/dbus_screen_saver.h"
-#include "platform/engine_factory.h"
+#include "media/drops.h"
 #include "platform/file_locations.h"
-#include "platform/key_filter.h"
 #include "platform/path_util.h"
-#include "platform/picture_targets.h"
-#include "platform/qt_translations.h"
 #include "platform/working_directory.h"
-#include "playlist/drop_filter.h"
-#include "playlist/drops.h"
-#include "playlist/qt_file_dialogs.h"
-#include "skin/qt_text_renderer.h"
+#include "qt/dbus_screen_saver.h"
+#include "qt/drop_filter.h"
+#include "qt/face_window.h"
+#include "qt/file_dialogs.h"
+#include "qt/key_filter.h"
+#include "qt/mpris.h"
+#include "qt/picture_targets.h"
+#include "qt/popup_windows.h"
+#include "qt/settings_dialog.h"
+#include "qt/text_renderer.h"
+#include "qt/translations.h"
+#include "video/main_window_events.h"
 
 namespace rq {
 

@@ -3,8 +3,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "input/geometry.h"
-#include "input/notifications.h"
 #include "media/device_ops.h"
 #include "media/open_entry.h"
 #include "platform/path_util.h"
@@ -12,6 +10,8 @@
 #include "playlist/playlist_model.h"
 #include "skin/skin_setup.h"
 #include "transport/keyboard.h"
+#include "video/geometry.h"
+#include "video/notifications.h"
 
 namespace rq {
 

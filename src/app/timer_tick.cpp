@@ -1,16 +1,16 @@
 // The 30 ms tick that drives the whole player: its steps in their order.
 
 #include "app/player_window.h"
-#include "input/full_screen.h"
-#include "input/geometry.h"
 #include "panels/panel_exchange.h"
-#include "playlist/editor_exchange.h"
 #include "skin/skin_setup.h"
+#include "transport/editor_exchange.h"
 #include "transport/face_pass.h"
 #include "transport/keyboard.h"
 #include "transport/remote_control.h"
 #include "transport/speed.h"
 #include "transport/tick_steps.h"
+#include "video/full_screen.h"
+#include "video/geometry.h"
 
 namespace rq {
 

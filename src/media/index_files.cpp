@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/player.h"
+#include "media/index_marks.h"
 #include "platform/path_util.h"
 #include "platform/text_decode.h"
-#include "playlist/index_marks.h"
 #include "skin/text_canvas.h"
 
 namespace rq {

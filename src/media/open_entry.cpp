@@ -8,7 +8,6 @@
 #include <string>
 
 #include "core/player.h"
-#include "input/geometry.h"
 #include "media/device_ops.h"
 #include "media/index_files.h"
 #include "media/media_info.h"
@@ -17,6 +16,7 @@
 #include "platform/text_decode.h"
 #include "playlist/playlist_model.h"
 #include "skin/text_canvas.h"
+#include "video/geometry.h"
 
 namespace rq {
 

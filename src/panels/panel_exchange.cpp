@@ -3,9 +3,9 @@
 #include <string>
 
 #include "core/player.h"
-#include "input/geometry.h"
 #include "panels/control_panel.h"
 #include "transport/keyboard.h"
+#include "video/geometry.h"
 
 namespace rq {
 

@@ -1,8 +1,8 @@
 #include "panels/popup_input.h"
 
 #include "core/player.h"
-#include "input/geometry.h"
-#include "input/notifications.h"
+#include "video/geometry.h"
+#include "video/notifications.h"
 
 namespace rq {
 

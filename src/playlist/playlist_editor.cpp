@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "core/player.h"
-#include "input/notifications.h"
 #include "platform/path_util.h"
 #include "playlist/folder_scan.h"
 #include "playlist/list_file.h"
 #include "playlist/playlist_model.h"
+#include "video/notifications.h"
 
 namespace rq {
 

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "core/player.h"
-#include "input/geometry.h"
 #include "media/device_ops.h"
 #include "media/open_entry.h"
+#include "video/geometry.h"
 
 namespace rq {
 

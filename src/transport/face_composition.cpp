@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "core/player.h"
-#include "playlist/index_marks.h"
+#include "media/index_marks.h"
 #include "skin/face_layout.h"
 #include "transport/face_parts.h"
 #include "transport/speed.h"

@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "core/player.h"
-#include "input/full_screen.h"
-#include "input/geometry.h"
 #include "panels/popup_input.h"
 #include "transport/ab_repeat.h"
 #include "transport/commands.h"
 #include "transport/face_composition.h"
 #include "transport/speed.h"
+#include "video/full_screen.h"
+#include "video/geometry.h"
 
 namespace rq {
 

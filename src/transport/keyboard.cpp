@@ -4,9 +4,9 @@
 #include <string>
 
 #include "core/player.h"
-#include "input/full_screen.h"
-#include "input/geometry.h"
-#include "playlist/index_marks.h"
+#include "media/index_marks.h"
+#include "video/full_screen.h"
+#include "video/geometry.h"
 
 namespace rq {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "core/player.h"
+#include "media/drops.h"
 #include "platform/path_util.h"
-#include "playlist/drops.h"
 #include "playlist/playlist_model.h"
 #include "transport/keyboard.h"
 

@@ -4,10 +4,10 @@
 #include <cmath>
 
 #include "core/player.h"
-#include "input/full_screen.h"
 #include "media/device_ops.h"
-#include "playlist/index_marks.h"
+#include "media/index_marks.h"
 #include "transport/ab_repeat.h"
+#include "video/full_screen.h"
 
 namespace rq {
 

@@ -10,7 +10,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
-#include "app/face_window.h"
+#include "qt/face_window.h"
 #include "support/player_fixture.h"
 #include "support/qt_app.h"
 

@@ -2,7 +2,7 @@
 // would drive it: each call becomes a request the next main tick carries
 // out, and what changed is announced. Run under dbus-run-session.
 
-#include "app/qt_mpris.h"
+#include "qt/mpris.h"
 
 #include <gtest/gtest.h>
 

@@ -5,13 +5,13 @@
 
 #include <algorithm>
 
-#include "input/full_screen.h"
-#include "input/geometry.h"
-#include "input/main_window_events.h"
-#include "input/notifications.h"
 #include "panels/control_panel.h"
 #include "panels/popup_input.h"
 #include "support/player_fixture.h"
+#include "video/full_screen.h"
+#include "video/geometry.h"
+#include "video/main_window_events.h"
+#include "video/notifications.h"
 
 namespace rq {
 namespace {

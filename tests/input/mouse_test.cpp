@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <string>
 
-#include "input/mouse.h"
+#include "face/mouse.h"
 #include "skin/face_layout.h"
 #include "support/face_clicks.h"
 #include "support/player_fixture.h"

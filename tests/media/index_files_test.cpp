@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "media/index_files.h"
+#include "media/index_marks.h"
 #include "media/open_entry.h"
-#include "playlist/index_marks.h"
 #include "support/player_fixture.h"
 
 namespace rq {

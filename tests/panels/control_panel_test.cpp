@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "input/full_screen.h"
-#include "input/notifications.h"
 #include "panels/popup_input.h"
 #include "support/player_fixture.h"
+#include "video/full_screen.h"
+#include "video/notifications.h"
 
 namespace rq {
 namespace {

@@ -1,7 +1,7 @@
 // The settings dialog on Qt, driven as a user would: the speeds reset in
 // the edits only, a speed that is no number refused, the background list.
 
-#include "panels/qt_settings_dialog.h"
+#include "qt/settings_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 
 #include "core/settings.h"
 #include "panels/settings_dialog.h"
-#include "platform/qt_translations.h"
+#include "qt/translations.h"
 #include "support/qt_app.h"
 
 namespace rq {

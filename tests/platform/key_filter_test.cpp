@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
-#include "platform/key_filter.h"
+#include "qt/key_filter.h"
 #include "support/qt_app.h"
 
 namespace rq {

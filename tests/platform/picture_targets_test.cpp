@@ -14,7 +14,7 @@
 #include <vector>
 #include "support/qt_app.h"
 
-#include "platform/picture_targets.h"
+#include "qt/picture_targets.h"
 
 namespace rq {
 namespace {

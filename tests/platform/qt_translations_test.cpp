@@ -2,7 +2,7 @@
 // committed translation finished and embedded, the logic's messages
 // translated line by line around their paths.
 
-#include "platform/qt_translations.h"
+#include "qt/translations.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "playlist/drop_filter.h"
+#include "qt/drop_filter.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "playlist/qt_file_dialogs.h"
+#include "qt/file_dialogs.h"
 #include "support/qt_app.h"
 
 namespace rq {

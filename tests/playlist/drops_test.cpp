@@ -1,4 +1,4 @@
-#include "playlist/drops.h"
+#include "media/drops.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Index marks of the open file: counting, adding, deleting and going to a
 // mark one unit past it, by step or by the number typed on the keypad.
 
-#include "playlist/index_marks.h"
+#include "media/index_marks.h"
 
 #include <gtest/gtest.h>
 

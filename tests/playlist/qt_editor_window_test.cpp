@@ -1,7 +1,7 @@
 // The editor's window on Qt: a view that follows the rows, buttons that
 // run the editor's operations, and the ways it closes.
 
-#include "playlist/qt_editor_window.h"
+#include "qt/editor_window.h"
 
 #include <gtest/gtest.h>
 

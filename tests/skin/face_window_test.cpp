@@ -2,9 +2,9 @@
 
 #include <QPaintEvent>
 
-#include "app/face_window.h"
 #include "app/player_window.h"
 #include "platform/sim_engine.h"
+#include "qt/face_window.h"
 #include "skin/skin_setup.h"
 #include "skin_fixture.h"
 #include "support/headless_env.h"

@@ -3,7 +3,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include "skin/qt_text_renderer.h"
+#include "qt/text_renderer.h"
 #include "skin/text_canvas.h"
 #include "skin_fixture.h"
 #include "support/qt_app.h"

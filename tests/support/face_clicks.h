@@ -2,7 +2,7 @@
 // Pointing at the face the way a user does.
 
 #include "app/player_window.h"
-#include "input/mouse.h"
+#include "face/mouse.h"
 #include "skin/face_layout.h"
 
 namespace rq::test {

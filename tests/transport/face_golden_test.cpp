@@ -9,8 +9,8 @@
 #include <fstream>
 #include <string>
 
+#include "face/mouse.h"
 #include "face_test.h"
-#include "input/mouse.h"
 #include "support/face_clicks.h"
 
 namespace rq::test {

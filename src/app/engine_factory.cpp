@@ -1,0 +1,18 @@
+#include "app/engine_factory.h"
+
+#include <cstdlib>
+#include <string_view>
+
+#include "mpv/mpv_engine.h"
+#include "platform/sim_engine.h"
+
+namespace rq {
+
+std::unique_ptr<PlaybackEngine> make_engine(FrameSink* sink) {
+    const char* engine = std::getenv("RQ810Z_ENGINE");
+    if (engine && std::string_view(engine) == "sim") return std::make_unique<SimEngine>();
+    const char* audio = std::getenv("RQ810Z_AUDIO");
+    return std::make_unique<MpvEngine>(sink, audio && std::string_view(audio) == "null");
+}
+
+}  // namespace rq
