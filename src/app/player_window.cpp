@@ -9,7 +9,6 @@
 #include "playlist/list_file.h"
 #include "playlist/playlist_model.h"
 #include "skin/skin_setup.h"
-#include "transport/keyboard.h"
 #include "video/geometry.h"
 #include "video/notifications.h"
 

@@ -1,11 +1,11 @@
 // The 30 ms tick that drives the whole player: its steps in their order.
 
 #include "app/player_window.h"
-#include "panels/panel_exchange.h"
 #include "skin/skin_setup.h"
 #include "transport/editor_exchange.h"
 #include "transport/face_pass.h"
 #include "transport/keyboard.h"
+#include "transport/panel_exchange.h"
 #include "transport/remote_control.h"
 #include "transport/speed.h"
 #include "transport/tick_steps.h"

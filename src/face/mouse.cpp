@@ -18,8 +18,6 @@ namespace rq {
 
 namespace {
 
-constexpr int kVolumeStep = 1129;   // wave-out units per knob pixel, each channel
-constexpr int kVolumeKnobMax = 58;  // pixels of the volume track
 // A drag that leaves its track past these columns ends there.
 constexpr int kTrackLeftEnd = 57;
 constexpr int kSeekTrackRightEnd = 312;
@@ -339,12 +337,6 @@ int dial_sector(Point pt, int n) {
         angle = std::atan2(dy, -dx) * 57.297 + 180;
     const int sector = static_cast<int>(angle / (360.0 / n));
     return std::clamp(sector, 0, n - 1);
-}
-
-uint32_t volume_for_knob(int knob) {
-    const uint32_t channel =
-        static_cast<uint32_t>(std::clamp(knob, 0, kVolumeKnobMax) * kVolumeStep);
-    return channel | channel << 16;
 }
 
 void mouse_left_down(Player& p, Point pt) {

@@ -5,8 +5,6 @@
 // dial, badge, the window itself). They never draw; the next face pass
 // shows what they changed. Points are in face (window) pixels.
 
-#include <cstdint>
-
 #include "platform/geometry.h"
 #include "skin/sprite_table.h"
 
@@ -23,9 +21,6 @@ constexpr bool hit(const SpriteRect& r, Point pt) {
 // the right, in `n` sectors (12 for the jog dial, 32 for the shuttle ring):
 // 0..n-1.
 int dial_sector(Point pt, int n);
-
-// The volume knob's wave-out value: the knob times 1129 in both channels.
-uint32_t volume_for_knob(int knob);
 
 void mouse_left_down(Player& p, Point pt);
 void mouse_move(Player& p, Point pt);

@@ -11,7 +11,7 @@
 #include "media/device_ops.h"
 #include "media/index_files.h"
 #include "media/media_info.h"
-#include "panels/panel_exchange.h"
+#include "panels/panel_values.h"
 #include "platform/path_util.h"
 #include "platform/text_decode.h"
 #include "playlist/playlist_model.h"

@@ -1,8 +1,7 @@
 #include "panels/popup_input.h"
 
 #include "core/player.h"
-#include "video/geometry.h"
-#include "video/notifications.h"
+#include "platform/geometry.h"
 
 namespace rq {
 

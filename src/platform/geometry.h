@@ -19,4 +19,10 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// A window coordinate 16 or less (near the left or top screen edge, or
+// beyond it) reads as 0.
+constexpr int snap_coordinate(int v) {
+    return v <= 16 ? 0 : v;
+}
+
 }  // namespace rq

@@ -16,6 +16,14 @@
 
 namespace rq {
 
+// What the child windows tell the main window, by code.
+enum class Notice : int {
+    TogglePanel = 1,      // a full-screen window asks for the control panel (any unknown code too)
+    LeaveFullScreen = 5,  // a right click in full screen
+    EditorClosed = 20,    // the playlist editor was closed
+    EditorFocus = 21,     // the editor gives the keyboard back
+};
+
 class PopupWindow {
   public:
     virtual ~PopupWindow() = default;

@@ -4,10 +4,29 @@
 // linear amplitude (65535 is full). Applied to the engine on every set and
 // remembered across runs like a system mixer.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
 namespace rq {
+
+// One channel step of the volume: a pixel of the face's volume knob, a
+// press of a volume key.
+inline constexpr int kVolumeStep = 1129;
+inline constexpr int kVolumeKnobMax = 58;  // pixels of the volume track
+
+// The volume knob (0..58) for a 32-bit two-channel volume: 74051160 is
+// 4294967295 / 58.
+constexpr int volume_knob_for(uint32_t volume) {
+    return static_cast<int>(volume / 74051160u);
+}
+
+// The volume for a knob position: the knob times one step in both channels.
+constexpr uint32_t volume_for_knob(int knob) {
+    const uint32_t channel =
+        static_cast<uint32_t>(std::clamp(knob, 0, kVolumeKnobMax) * kVolumeStep);
+    return channel | channel << 16;
+}
 
 class PlaybackEngine;
 

@@ -14,7 +14,6 @@
 #include "playlist/folder_scan.h"
 #include "playlist/list_file.h"
 #include "playlist/playlist_model.h"
-#include "video/notifications.h"
 
 namespace rq {
 
@@ -326,7 +325,8 @@ void editor_show_folder(Player& p) {
 
 void editor_close_request(Player& p) {
     if (p.playlist.editor_open != 1) return;
-    notify(p, static_cast<int>(Notice::EditorClosed));
+    close_editor(p);
+    p.host().focus_scroll_bar();
 }
 
 void editor_resized(Player& p, Size client) {

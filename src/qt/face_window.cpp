@@ -18,7 +18,7 @@
 #include <cstring>
 #include <utility>
 
-#include "app/player_window.h"
+#include "core/player.h"
 #include "face/mouse.h"
 #include "qt/placement.h"
 #include "qt/scroll_bar.h"
@@ -47,8 +47,7 @@ FaceWindow::FaceWindow() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint
     connect(bar, &QAbstractSlider::actionTriggered, this, &FaceWindow::scroll_bar_action);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] {
-        if (before_tick) before_tick();
-        if (player_) player_->timer_tick();
+        if (tick_) tick_();
     });
 }
 

@@ -12,15 +12,18 @@
 
 namespace rq {
 
-class PlayerWindow;
+class Player;
 
 class FaceWindow : public QWidget, public WindowHost {
     Q_OBJECT
   public:
     FaceWindow();
-    void attach(PlayerWindow* player) { player_ = player; }
-    // Runs on every timer tick before the player's tick.
-    std::function<void()> before_tick;
+    // The player whose face this shows and whose mouse this is; `tick` runs
+    // on every timer tick.
+    void attach(Player* player, std::function<void()> tick = {}) {
+        player_ = player;
+        tick_ = std::move(tick);
+    }
     // The run's result once end_dialog was called, else -1.
     int result() const { return result_; }
     // Called once, when the face is first painted from FaceBuffer.
@@ -63,7 +66,8 @@ class FaceWindow : public QWidget, public WindowHost {
   private:
     // Every mouse handler ends with the focus back on the hidden scroll bar.
     void park_focus();
-    PlayerWindow* player_ = nullptr;
+    Player* player_ = nullptr;
+    std::function<void()> tick_;
     QTimer timer_;
     QWidget* scroll_bar_ = nullptr;  // holds the keyboard focus, out of sight
     int result_ = -1;

@@ -9,9 +9,31 @@
 
 #include "media/drops.h"
 #include "playlist/playlist_editor.h"
-#include "qt/translations.h"
 
 namespace rq {
+
+namespace {
+
+// The fixed lines of the logic's messages; each must read exactly as the
+// constant the logic uses, or it would never be found.
+constexpr const char* kMessageLines[] = {
+    QT_TRANSLATE_NOOP("Messages", "リストファイルを読み込めませんでした。"),
+    QT_TRANSLATE_NOOP("Messages", "リストファイルを保存できませんでした。"),
+};
+static_assert(std::string_view(kMessageLines[0]) == kListReadFailed);
+static_assert(std::string_view(kMessageLines[1]) == kListWriteFailed);
+
+}  // namespace
+
+QString translated_message(std::string_view text) {
+    QStringList lines = QString::fromUtf8(text.data(), qsizetype(text.size())).split('\n');
+    for (QString& line : lines) {
+        const QByteArray utf8 = line.toUtf8();
+        for (const char* known : kMessageLines)
+            if (utf8 == known) line = QCoreApplication::translate("Messages", known);
+    }
+    return lines.join('\n');
+}
 
 std::string qt_name_filters(const std::string& filter) {
     std::string out;

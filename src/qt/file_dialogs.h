@@ -1,6 +1,9 @@
 #pragma once
 // The playlist's file dialogs on QFileDialog, its messages on QMessageBox.
 
+#include <QString>
+#include <string_view>
+
 #include "platform/file_dialogs.h"
 #include "platform/working_directory.h"
 
@@ -26,5 +29,10 @@ class QtFileDialogs : public FileDialogs {
 // "Label|*.a;*.b||" as QFileDialog writes it: "Label (*.a *.b)", one
 // filter per line.
 std::string qt_name_filters(const std::string& filter);
+
+// A message the player's logic composed of fixed texts and values, one per
+// line: each line that is one of the known texts is translated, the others
+// (paths, the system's reasons) pass through as they are.
+QString translated_message(std::string_view text);
 
 }  // namespace rq

@@ -7,7 +7,6 @@
 #include <QLocale>
 #include <QString>
 #include <QTranslator>
-#include <string_view>
 
 namespace rq {
 
@@ -15,10 +14,5 @@ namespace rq {
 // there are any (English); true when installed. `translator` must outlive
 // their use.
 bool install_translations(QTranslator& translator, const QLocale& locale = QLocale());
-
-// A message the player's logic composed of fixed texts and values, one per
-// line: each line that is one of the known texts is translated, the others
-// (paths, the system's reasons) pass through as they are.
-QString translated_message(std::string_view text);
 
 }  // namespace rq

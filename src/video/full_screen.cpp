@@ -4,7 +4,7 @@
 
 #include "core/player.h"
 #include "panels/control_panel.h"
-#include "panels/panel_exchange.h"
+#include "panels/panel_values.h"
 #include "panels/popup_input.h"
 #include "video/geometry.h"
 
@@ -58,14 +58,10 @@ void load_panel(Player& p) {
                s.fullscreen_fit_mode);
 }
 
-// The panel's values back into the settings that keep them.
+// The panel's values back into the settings that keep them, its fit too.
 void read_back_panel(Player& p) {
-    const ControlPanel& panel = p.windows().control_panel;
-    Settings& s = p.settings;
-    s.panel_scan_mode = panel_read(panel, 0);
-    s.panel_mask_a = panel_read(panel, 2);
-    s.panel_mask_b = panel_read(panel, 3);
-    s.fullscreen_fit_mode = panel_read(panel, 4);
+    read_panel_values(p);
+    p.settings.fullscreen_fit_mode = panel_read(p.windows().control_panel, 4);
 }
 
 }  // namespace

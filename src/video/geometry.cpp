@@ -99,10 +99,6 @@ void layout_full_screen(Player& p) {
 
 }  // namespace
 
-int snap_coordinate(int v) {
-    return v <= 16 ? 0 : v;
-}
-
 Size windowed_video_size(int& mode, Size native, Size screen) {
     if (mode < 0) {
         mode = -1;

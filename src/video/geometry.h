@@ -26,10 +26,6 @@ Rect full_screen_destination(Size native, Size screen, int& fullscreen_fit_mode)
 void send_target(Player& p, int handle);
 void send_destination(Player& p, const Rect& r);
 
-// A window coordinate 16 or less (near the left or top screen edge, or
-// beyond it) reads as 0.
-int snap_coordinate(int v);
-
 // Places the video window (or the full-screen windows) for the current
 // mode and tells the device where to draw.
 void layout(Player& p);

@@ -1,16 +1,11 @@
 #pragma once
-// What the child windows tell the main window, by code.
+// What the main window does with the notices of its child windows.
+
+#include "platform/popup_windows.h"
 
 namespace rq {
 
 class Player;
-
-enum class Notice : int {
-    TogglePanel = 1,      // a full-screen window asks for the control panel (any unknown code too)
-    LeaveFullScreen = 5,  // a right click in full screen
-    EditorClosed = 20,    // the playlist editor was closed
-    EditorFocus = 21,     // the editor gives the keyboard back
-};
 
 // Carries out a notice, then parks the focus on the hidden scroll bar.
 void notify(Player& p, int code);

@@ -40,7 +40,7 @@ TEST(FaceWindow, EnterEscapeAndCloseDoNotEndTheRun) {
 TEST(FaceWindow, TimerDrivesTheTick) {
     FaceWindow face;
     test::Player p;
-    face.attach(p.pw.get());
+    face.attach(p.pw.get(), [&] { p.pw->timer_tick(); });
     p.pw->init_dialog();
     ASSERT_TRUE(face.start_timer(30));
     QElapsedTimer waited;

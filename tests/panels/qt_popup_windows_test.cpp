@@ -2,7 +2,7 @@
 // wheel and keys become cells and notices, a notice may end the window it
 // came from, the panel's controls reach its mailbox (and only the user's
 // actions do), and the caption is painted where it was asked.
-#include "qt/popup_windows.h"
+#include "qt/child_windows.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,9 @@
-#include "panels/panel_exchange.h"
+#include "transport/panel_exchange.h"
 
 #include <string>
 
 #include "core/player.h"
 #include "panels/control_panel.h"
-#include "transport/keyboard.h"
 #include "video/geometry.h"
 
 namespace rq {
@@ -74,19 +73,6 @@ void exchange_with_panel(Player& p) {
     }
 
     if (panel_poll(panel, 4) == 3) carry_out_button(p, panel_poll(panel, 5));
-}
-
-void panel_set_caption(Player& p) {
-    panel_set_caption(p.windows().control_panel, p.settings.caption_flag);
-}
-
-void read_panel_values(Player& p) {
-    const ControlPanel& panel = p.windows().control_panel;
-    Settings& s = p.settings;
-    s.panel_scan_mode = panel_read(panel, 0);
-    // Kind 1 is a constant the settings have no use for.
-    s.panel_mask_a = panel_read(panel, 2);
-    s.panel_mask_b = panel_read(panel, 3);
 }
 
 }  // namespace rq

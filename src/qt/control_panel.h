@@ -1,0 +1,14 @@
+#pragma once
+// The full-screen control panel on Qt.
+
+#include "qt/popup_windows.h"
+
+namespace rq {
+
+class QtControlPanel : public QtWindow<ControlPanel> {
+  public:
+    QtControlPanel();
+    void show_values() override;
+};
+
+}  // namespace rq

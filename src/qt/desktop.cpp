@@ -1,0 +1,181 @@
+#include "qt/desktop.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <string_view>
+
+#include "qt/child_windows.h"
+#include "qt/dbus_screen_saver.h"
+#include "qt/drop_filter.h"
+#include "qt/face_window.h"
+#include "qt/file_dialogs.h"
+#include "qt/key_filter.h"
+#include "qt/mpris.h"
+#include "qt/picture_targets.h"
+#include "qt/settings_dialog.h"
+#include "qt/text_renderer.h"
+#include "qt/translations.h"
+#include "video/main_window_events.h"
+
+namespace rq {
+
+namespace {
+
+// Software unless RQ810Z_RENDER=auto or =opengl asks for OpenGL: that path
+// still now and then leaves the picture at its full-screen place after full
+// screen, or misses Alt+Enter, on a software rasteriser.
+Rendering rendering_asked() {
+    const char* env = std::getenv("RQ810Z_RENDER");
+    const std::string_view render = env ? env : "";
+    return render == "auto"     ? Rendering::Auto
+           : render == "opengl" ? Rendering::OpenGL
+                                : Rendering::Software;
+}
+
+QApplication& started_application(std::optional<QApplication>& app, int& argc, char** argv) {
+    app.emplace(argc, argv);
+    app->setQuitOnLastWindowClosed(false);
+    // QApplication resets the locale; libmpv needs "C" numbers.
+    std::setlocale(LC_NUMERIC, "C");
+    QPalette palette = app->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    app->setPalette(palette);
+    return *app;
+}
+
+// RQ810Z_TIMING=FILE: when the face and the first frame were first shown.
+void mark_first_sights(FaceWindow& face, PictureTargets& targets) {
+    const char* timing = std::getenv("RQ810Z_TIMING");
+    if (!timing) return;
+    auto mark = [path = std::string(timing)](const char* what) {
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        if (std::FILE* f = std::fopen(path.c_str(), "a")) {
+            std::fprintf(f, "%s %lld\n", what, now.tv_sec * 1000000000LL + now.tv_nsec);
+            std::fclose(f);
+        }
+    };
+    face.on_first_paint = [mark] { mark("face"); };
+    targets.on_first_frame = [mark] { mark("frame"); };
+}
+
+}  // namespace
+
+// In the order they are made; the application first, as every widget needs it.
+struct QtDesktop::Parts {
+    Parts(int& argc, char** argv, const WorkingDirectory& cwd)
+        : app(started_application(app_slot, argc, argv)),
+          key_filter(keys),
+          targets(nullptr, rendering_asked()),
+          dialogs(&face, cwd),
+          settings_dialog(&face),
+          children(targets) {
+        install_translations(translator);
+        app.installEventFilter(&key_filter);
+        mark_first_sights(face, targets);
+    }
+
+    std::optional<QApplication> app_slot;
+    QApplication& app;
+    QTranslator translator;
+    KeyState keys;
+    KeyFilter key_filter;
+    PictureTargets targets;
+    FaceWindow face;
+    QtTextRenderer text;
+    QtFileDialogs dialogs;
+    QtSettingsDialogUi settings_dialog;
+    QtChildWindows children;
+    DbusScreenSaver screen_saver;
+
+    // While a player runs.
+    std::unique_ptr<DropFilter> drops;
+    std::unique_ptr<Mpris> mpris;
+    std::vector<QMetaObject::Connection> connections;
+};
+
+QtDesktop::QtDesktop(int& argc, char** argv, const WorkingDirectory& cwd)
+    : parts_(std::make_unique<Parts>(argc, argv, cwd)) {}
+
+QtDesktop::~QtDesktop() {
+    detach();
+}
+
+FrameSink& QtDesktop::frames() {
+    return parts_->targets;
+}
+KeyState& QtDesktop::keys() {
+    return parts_->keys;
+}
+WindowHost& QtDesktop::face() {
+    return parts_->face;
+}
+ChildWindows QtDesktop::windows() {
+    return parts_->children.windows();
+}
+TextRenderer& QtDesktop::text() {
+    return parts_->text;
+}
+FileDialogs& QtDesktop::dialogs() {
+    return parts_->dialogs;
+}
+SettingsDialogUi& QtDesktop::settings_dialog() {
+    return parts_->settings_dialog;
+}
+ScreenSaver& QtDesktop::screen_saver() {
+    return parts_->screen_saver;
+}
+
+void QtDesktop::attach(Player& player, DesktopHooks hooks) {
+    Parts& d = *parts_;
+    d.face.attach(&player, hooks.tick);
+    d.children.editor.attach(&player, &d.face);
+    d.drops = std::make_unique<DropFilter>(hooks.drop);
+    d.face.installEventFilter(d.drops.get());
+
+    // A logout ends the session's applications: save on the way out.
+    d.connections.push_back(
+        QObject::connect(&d.app, &QGuiApplication::commitDataRequest,
+                         [shutdown = hooks.shutdown](QSessionManager&) { shutdown(); }));
+    d.connections.push_back(QObject::connect(&d.face, &FaceWindow::ended, &d.app,
+                                             [&app = d.app](int r) { app.exit(r); }));
+    d.connections.push_back(QObject::connect(
+        &d.app, &QGuiApplication::applicationStateChanged, [&player](Qt::ApplicationState state) {
+            application_activated(player, state == Qt::ApplicationActive);
+        }));
+
+    // The desktop's media controls and media keys, when there is a session
+    // bus and no other copy holds the name.
+    d.mpris = std::make_unique<Mpris>(
+        player,
+        [&face = d.face] {
+            face.showNormal();
+            face.raise();
+            face.activateWindow();
+        },
+        hooks.request_quit);
+}
+
+void QtDesktop::detach() {
+    Parts& d = *parts_;
+    d.mpris.reset();
+    for (const QMetaObject::Connection& c : d.connections)
+        QObject::disconnect(c);
+    d.connections.clear();
+    if (d.drops) d.face.removeEventFilter(d.drops.get());
+    d.drops.reset();
+    d.children.editor.attach(nullptr, nullptr);
+    d.face.attach(nullptr);
+}
+
+int QtDesktop::exec() {
+    return parts_->app.exec();
+}
+
+}  // namespace rq
