@@ -9,9 +9,9 @@
 #include <chrono>
 #include <thread>
 
+#include "mpv/mpv_clips.h"
 #include "mpv/mpv_engine.h"
 #include "platform/mci_channel.h"
-#include "platform/mpv_clips.h"
 #include "platform/working_directory.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "playlist/tree.h"
 #include "skin/skin_setup.h"
 #include "support/player_fixture.h"
+#include "support/tree.h"
 
 namespace rq {
 namespace {

@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "platform/list_store.h"
-#include "playlist/tree.h"
 #include "support/temp_dir.h"
+#include "support/tree.h"
 
 namespace rq {
 namespace {

@@ -6,9 +6,9 @@
 #include <filesystem>
 
 #include "platform/list_store.h"
-#include "playlist/tree.h"
 #include "support/player_fixture.h"
 #include "support/temp_dir.h"
+#include "support/tree.h"
 
 namespace rq {
 namespace {

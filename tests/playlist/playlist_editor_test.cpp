@@ -10,8 +10,8 @@
 #include <filesystem>
 
 #include "playlist/playlist_model.h"
-#include "playlist/tree.h"
 #include "support/player_fixture.h"
+#include "support/tree.h"
 
 namespace rq {
 namespace {

@@ -6,8 +6,8 @@
 #include <numeric>
 
 #include "platform/random_draw.h"
-#include "playlist/tree.h"
 #include "support/player_fixture.h"
+#include "support/tree.h"
 
 namespace rq {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "skin_fixture.h"
+#include "support/skin_fixture.h"
 
 namespace rq::test {
 namespace {

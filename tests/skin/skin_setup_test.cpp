@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "skin/skin_setup.h"
-#include "skin_fixture.h"
+#include "support/skin_fixture.h"
 #include "support/temp_dir.h"
 
 namespace rq::test {

@@ -5,7 +5,7 @@
 
 #include "skin/face_layout.h"
 #include "skin/sprite_table.h"
-#include "skin_fixture.h"
+#include "support/skin_fixture.h"
 
 namespace rq::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/builtin_resources.h"
-#include "skin_fixture.h"
+#include "support/skin_fixture.h"
 #include "support/temp_dir.h"
 
 namespace rq::test {

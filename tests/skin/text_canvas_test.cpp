@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/text_canvas.h"
-#include "skin_fixture.h"
+#include "support/skin_fixture.h"
 
 namespace rq::test {
 namespace {

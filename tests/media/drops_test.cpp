@@ -6,8 +6,8 @@
 #include <sstream>
 
 #include "playlist/playlist_model.h"
-#include "playlist/tree.h"
 #include "support/player_fixture.h"
+#include "support/tree.h"
 
 namespace rq {
 namespace {

@@ -12,10 +12,10 @@
 #include <thread>
 #include <vector>
 
+#include "mpv/mpv_clips.h"
 #include "mpv/mpv_engine.h"
 #include "platform/frame_sink.h"
 #include "platform/mci_channel.h"
-#include "platform/mpv_clips.h"
 #include "support/temp_dir.h"
 
 namespace rq {

@@ -5,8 +5,8 @@
 
 #include "qt/text_renderer.h"
 #include "skin/text_canvas.h"
-#include "skin_fixture.h"
 #include "support/qt_app.h"
+#include "support/skin_fixture.h"
 
 namespace rq::test {
 namespace {

@@ -6,9 +6,9 @@
 #include "platform/sim_engine.h"
 #include "qt/face_window.h"
 #include "skin/skin_setup.h"
-#include "skin_fixture.h"
 #include "support/headless_env.h"
 #include "support/qt_app.h"
+#include "support/skin_fixture.h"
 #include "support/temp_dir.h"
 
 namespace rq::test {
