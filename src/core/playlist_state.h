@@ -2,6 +2,7 @@
 // Playlist bookkeeping; the paths themselves live in the main window's
 // list store `path_list`.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ struct EditorState {
     Size editor_client_size;  // pixels, from the last size change
     std::string shown_path;   // the read-only box: a folder or the last list file
     int sort_mode = 0;        // 0 path up, 1 path down, 2 name up, 3 name down
+    // Where the window opened instead of the default place, which stays
+    // saved until the user moves the window; nullopt at the saved place.
+    std::optional<Point> beside_face;
     // Draws of the Random button; reseeded from the clock whenever the
     // editor is shown.
     PlaylistRandom random{clock_seed()};

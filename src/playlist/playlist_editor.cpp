@@ -74,6 +74,11 @@ void swap_neighbours(Player& p, int upper, bool upper_selected) {
     rows.set_selected(lower, !upper_selected);
 }
 
+bool overlap(const Rect& a, const Rect& b) {
+    return a.w > 0 && a.h > 0 && b.w > 0 && b.h > 0 && a.x < b.x + b.w && b.x < a.x + a.w &&
+           a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
 }  // namespace
 
 int editor_query(Player& p, int kind) {
@@ -336,6 +341,21 @@ void editor_resized(Player& p, Size client) {
 
 void editor_window_moved(Player& p) {
     p.editor.editor_moved = 1;
+}
+
+Rect editor_open_rect(const Rect& saved, const Rect& face, const Rect& video, Size desktop) {
+    const auto fresh = Settings{}.editor_rect;
+    if (saved.x != fresh.x || saved.y != fresh.y || !overlap(saved, face)) return saved;
+    const Point beside[] = {{face.x, face.y + face.h},
+                            {face.x + face.w, face.y},
+                            {face.x - saved.w, face.y},
+                            {face.x, face.y - saved.h}};
+    for (const Point at : beside) {
+        const Rect r{at.x, at.y, saved.w, saved.h};
+        const bool whole = r.x >= 0 && r.y >= 0 && r.x + r.w <= desktop.w && r.y + r.h <= desktop.h;
+        if (whole && !overlap(r, video)) return r;
+    }
+    return saved;
 }
 
 EditorLayout editor_control_rects(Size client) {

@@ -58,6 +58,13 @@ void editor_show_folder(Player& p);
 // window closes the editor.
 void editor_close_request(Player& p);
 
+// Where the editor opens: at `saved`, unless that is still the default
+// place and covers the face (its CONFIG, POWER and REPEAT buttons would
+// take no click); then beside the face, below, right, left or above it,
+// wherever the desktop holds it whole and it stays off the video window.
+// With no such place, at `saved`.
+Rect editor_open_rect(const Rect& saved, const Rect& face, const Rect& video, Size desktop);
+
 // The window's own events.
 void editor_resized(Player& p, Size client);
 void editor_window_moved(Player& p);

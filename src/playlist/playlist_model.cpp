@@ -6,6 +6,7 @@
 
 #include "core/player.h"
 #include "platform/path_util.h"
+#include "playlist/playlist_editor.h"
 
 namespace rq {
 
@@ -94,7 +95,14 @@ void show_editor(Player& p) {
     p.playlist.editor_open = 1;
     mark_current_entry(p, 0, p.playlist.current_entry);
     const auto& at = p.settings.editor_rect;
-    p.windows().editor.place({at.x, at.y, at.w, at.h, ZOrder::NotTopMost, true, true});
+    const Rect saved{at.x, at.y, at.w, at.h};
+    const Point face = p.settings.main_window_pos;
+    const Rect open =
+        editor_open_rect(saved, {face.x, face.y, p.main_window_width(), kMainWindowHeight},
+                         p.windows().video_window.rect(), p.host().desktop_size());
+    ed.beside_face.reset();
+    if (open != saved) ed.beside_face = Point{open.x, open.y};
+    p.windows().editor.place({open.x, open.y, open.w, open.h, ZOrder::NotTopMost, true, true});
 }
 
 void close_editor(Player& p) {

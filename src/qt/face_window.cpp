@@ -1,6 +1,8 @@
 #include "qt/face_window.h"
 
+#include <QtGui/qguiapplication_platform.h>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -15,6 +17,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -25,6 +28,8 @@
 #include "skin/builtin_resources.h"
 #include "video/main_window_events.h"
 
+#include <xcb/xcb.h>
+
 namespace rq {
 
 namespace {
@@ -32,6 +37,36 @@ namespace {
 // The part of FaceBuffer the window shows.
 constexpr int kFaceWidth = 407;
 constexpr int kFaceHeight = 93;
+
+// Qt gives each X window a colormap of its own. A dump of the screen that
+// goes window by window where colormaps differ (xwd does) reads such a
+// window from its own pixels, and a shaped window has none in its cut-away
+// parts: they come out black. With the screen's colormap the face is read
+// from the screen like any plain window, the root showing at its corners.
+void use_screen_colormap(QWidget& w) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) return;
+    xcb_connection_t* c = x11->connection();
+    const auto id = static_cast<xcb_window_t>(w.winId());
+    const xcb_get_geometry_cookie_t geometry = xcb_get_geometry(c, id);
+    const xcb_get_window_attributes_cookie_t attributes = xcb_get_window_attributes(c, id);
+    xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(c, geometry, nullptr);
+    xcb_get_window_attributes_reply_t* a = xcb_get_window_attributes_reply(c, attributes, nullptr);
+    if (g && a) {
+        for (auto it = xcb_setup_roots_iterator(xcb_get_setup(c)); it.rem; xcb_screen_next(&it)) {
+            const xcb_screen_t* screen = it.data;
+            // Another visual cannot take the screen's colormap.
+            if (screen->root != g->root || screen->root_visual != a->visual) continue;
+            if (a->colormap != screen->default_colormap) {
+                const uint32_t colormap = screen->default_colormap;
+                xcb_change_window_attributes(c, id, XCB_CW_COLORMAP, &colormap);
+                xcb_flush(c);
+            }
+        }
+    }
+    std::free(g);
+    std::free(a);
+}
 
 }  // namespace
 
@@ -78,6 +113,12 @@ void FaceWindow::set_region(const std::vector<Rect>& rects) {
     for (const Rect& r : rects)
         region += QRect(r.x, r.y, r.w, r.h);
     setMask(region);
+}
+
+bool FaceWindow::event(QEvent* event) {
+    // A new X window comes with a new colormap of Qt's.
+    if (event->type() == QEvent::WinIdChange) use_screen_colormap(*this);
+    return QWidget::event(event);
 }
 
 bool FaceWindow::minimized() const {

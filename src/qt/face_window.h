@@ -53,6 +53,7 @@ class FaceWindow : public QWidget, public WindowHost {
     void ended(int result);
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;

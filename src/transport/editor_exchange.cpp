@@ -9,10 +9,20 @@ namespace rq {
 
 namespace {
 
-// The editor's window rectangle becomes the one it opens at next time.
+// The editor's window rectangle becomes the one it opens at next time;
+// only its size while it stands where it went in place of the default.
 void keep_editor_rect(Player& p) {
     const Rect r = p.windows().editor.rect();
-    if (r.w > 0 && r.h > 0) p.settings.editor_rect = {r.x, r.y, r.w, r.h};
+    if (r.w <= 0 || r.h <= 0) return;
+    auto& saved = p.settings.editor_rect;
+    std::optional<Point>& beside = p.editor.beside_face;
+    if (beside && *beside == Point{r.x, r.y}) {
+        saved.w = r.w;
+        saved.h = r.h;
+        return;
+    }
+    beside.reset();
+    saved = {r.x, r.y, r.w, r.h};
 }
 
 }  // namespace

@@ -13,8 +13,10 @@ namespace rq {
 
 namespace {
 
+// An entry the device refused leaves the player running until the tick
+// passes it on; nothing is open meanwhile, and the desktop sees it stopped.
 bool file_open(const Player& p) {
-    return p.device.stopped == 0 && !p.media.current_path.empty();
+    return p.device.stopped == 0 && !p.media.current_path.empty() && p.playlist.failed_opens == 0;
 }
 
 // The device's position in milliseconds, whatever the user's unit.

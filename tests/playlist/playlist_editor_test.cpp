@@ -273,6 +273,55 @@ TEST(EditorWindow, ShowFolderPlacementLayoutAndClose) {
     EXPECT_EQ(e.pw().stores.path_list.count(), 1);
 }
 
+TEST(EditorWindow, TheDefaultPlaceGivesWayToTheFaceAndStaysSaved) {
+    // The face at 0, 0 (406 x 92) on a 1920 x 1080 desktop.
+    Editor e("ab");
+    test::HeadlessEditorWindow& window = e.player.children.editor;
+    auto& video = e.player.children.video_window;
+    video.create();
+    auto opened = [&] {
+        editor_close_request(e.pw());
+        show_editor(e.pw());
+        return window.at;
+    };
+    const auto fresh = Settings{}.editor_rect;
+    ASSERT_EQ((Rect{fresh.x, fresh.y, fresh.w, fresh.h}), (Rect{10, 10, 200, 320}));
+
+    // Below the face stands the video window: to the face's right.
+    video.at = {0, 92, 320, 240};
+    EXPECT_EQ(opened(), (Rect{406, 0, 200, 320}));
+    // A file without a picture leaves the place below free.
+    video.at = {0, 92, 0, 0};
+    EXPECT_EQ(opened(), (Rect{0, 92, 200, 320}));
+    // No room beside the face on the desktop: the saved place.
+    video.at = {0, 92, 320, 240};
+    e.player.host.desktop = {600, 480};
+    EXPECT_EQ(opened(), (Rect{10, 10, 200, 320}));
+    e.player.host.desktop = {1920, 1080};
+    // Off the face, the default place is kept; so is a place of the user's.
+    e.pw().settings.main_window_pos = {500, 500};
+    EXPECT_EQ(opened(), (Rect{10, 10, 200, 320}));
+    e.pw().settings.main_window_pos = {0, 0};
+    e.pw().settings.editor_rect = {30, 40, 200, 320};
+    EXPECT_EQ(opened(), (Rect{30, 40, 200, 320}));
+
+    // Beside the face, a resize is saved but the place stays the default
+    // until the user moves the window.
+    e.pw().settings.editor_rect = fresh;
+    EXPECT_EQ(opened(), (Rect{406, 0, 200, 320}));
+    window.at = {406, 0, 250, 350};
+    editor_resized(e.pw(), {250, 350});
+    editor_window_moved(e.pw());
+    e.player.main_ticks(2);
+    const auto& saved = e.pw().settings.editor_rect;
+    EXPECT_EQ((Rect{saved.x, saved.y, saved.w, saved.h}), (Rect{10, 10, 250, 350}));
+    window.at = {420, 30, 250, 350};
+    editor_window_moved(e.pw());
+    e.player.main_ticks(1);
+    EXPECT_EQ((Rect{saved.x, saved.y, saved.w, saved.h}), (Rect{420, 30, 250, 350}));
+    EXPECT_EQ(opened(), (Rect{420, 30, 250, 350}));
+}
+
 TEST(EditorWindow, ControlsFollowTheSizeAndKeepTheirSmallestPlaces) {
     // List, box, New, Load, Save, Sort, Delete, Up, Down, Random, Back.
     const EditorLayout normal{{{5, 16, 135, 275},

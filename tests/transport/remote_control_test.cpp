@@ -98,5 +98,32 @@ TEST(RemoteControl, WhatTheDesktopSees) {
     EXPECT_EQ(r.engine.open_path(), r.dir / "tone.wav");
 }
 
+TEST(RemoteControl, AFileTheDeviceRefusesReadsStoppedAndTheNextPlaysAndPauses) {
+    // "long.avi" is no media the device knows, as a file it cannot read.
+    test::Player p;
+    for (const char* name : {"long.avi", "clip.avi"})
+        test::write_bytes(p.dir / name, "clip");
+    p.engine.add_media(p.dir / "clip.avi", {10000, 25, Rect{0, 0, 320, 240}});
+    test::write_bytes(p.dir / "RQ01.rql",
+                      p.dir / "long.avi" + "\r\n" + p.dir / "clip.avi" + "\r\n");
+    p.start();
+    ASSERT_TRUE(p.engine.open_path().empty());
+    // The player passes it on at its next ticks; meanwhile nothing plays.
+    RemoteView v = remote_view(*p.pw);
+    EXPECT_EQ(v.status, RemoteStatus::Stopped);
+    EXPECT_EQ(v.length_us, 0);
+    EXPECT_EQ(v.path, p.dir / "long.avi");
+
+    for (int i = 0; i < 10 && p.engine.open_path().empty(); ++i)
+        p.main_ticks(1, 0);
+    ASSERT_EQ(p.engine.open_path(), p.dir / "clip.avi");
+    EXPECT_EQ(remote_view(*p.pw).status, RemoteStatus::Playing);
+    remote_pause(*p.pw);
+    p.main_ticks(1, 0);
+    EXPECT_EQ(remote_view(*p.pw).status, RemoteStatus::Paused);
+    p.main_ticks(5, 0);
+    EXPECT_EQ(remote_view(*p.pw).status, RemoteStatus::Paused) << "and stays so";
+}
+
 }  // namespace
 }  // namespace rq
