@@ -9,6 +9,8 @@
 #include <optional>
 #include <string_view>
 
+#include <xcb/xcb.h>
+
 #include "qt/child_windows.h"
 #include "qt/dbus_screen_saver.h"
 #include "qt/drop_filter.h"
@@ -37,7 +39,41 @@ Rendering rendering_asked() {
                                 : Rendering::Software;
 }
 
+bool set(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+bool x_display_reachable() {
+    if (!set("DISPLAY")) return false;
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    const bool reached = xcb_connection_has_error(c) == 0;
+    xcb_disconnect(c);
+    return reached;
+}
+
+// The face needs what Wayland does not give a client: absolute window
+// places, a shaped window, staying on top. In a Wayland session it runs
+// through XWayland, unless the user chose a platform.
+void choose_platform() {
+    if (set("QT_QPA_PLATFORM")) return;
+    const char* session = std::getenv("XDG_SESSION_TYPE");
+    const bool wayland =
+        set("WAYLAND_DISPLAY") || (session && std::string_view(session) == "wayland");
+    if (!wayland) return;
+    if (x_display_reachable()) {
+        setenv("QT_QPA_PLATFORM", "xcb", 1);
+        return;
+    }
+    std::fputs(
+        "rq810z: no X display (XWayland) to reach, running on Wayland: the windows keep no places "
+        "of "
+        "their own, the face is not shaped and cannot stay on top\n",
+        stderr);
+}
+
 QApplication& started_application(std::optional<QApplication>& app, int& argc, char** argv) {
+    choose_platform();
     app.emplace(argc, argv);
     app->setQuitOnLastWindowClosed(false);
     // QApplication resets the locale; libmpv needs "C" numbers.
