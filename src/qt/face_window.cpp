@@ -17,6 +17,7 @@
 #include <QWheelEvent>
 #include <QWindow>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -28,6 +29,7 @@
 #include "skin/builtin_resources.h"
 #include "video/main_window_events.h"
 
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
 
 namespace rq {
@@ -66,6 +68,11 @@ void use_screen_colormap(QWidget& w) {
     }
     std::free(g);
     std::free(a);
+}
+
+xcb_connection_t* x_connection() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
 }
 
 }  // namespace
@@ -109,16 +116,54 @@ void FaceWindow::place(const WindowPlacement& p) {
 }
 
 void FaceWindow::set_region(const std::vector<Rect>& rects) {
-    QRegion region;
-    for (const Rect& r : rects)
-        region += QRect(r.x, r.y, r.w, r.h);
-    setMask(region);
+    region_ = rects;
+    apply_region();
+}
+
+FaceScale FaceWindow::scale() const {
+    return face_scale({width(), height()}, devicePixelRatioF());
+}
+
+// Qt scales a mask by the screen's ratio, which at a fractional ratio cannot
+// land on the centred face's whole device pixels: there the X window gets
+// its shape in device pixels directly.
+void FaceWindow::apply_region() {
+    if (region_.empty()) return;
+    const FaceScale s = scale();
+    xcb_connection_t* c = s.whole() ? nullptr : x_connection();
+    if (!c) {
+        QRegion region;
+        for (const Rect& r : region_)
+            region += QRect(r.x, r.y, r.w, r.h);
+        setMask(region);
+        return;
+    }
+    if (!mask().isEmpty()) clearMask();
+    std::vector<xcb_rectangle_t> device;
+    for (const Rect& r : region_) {
+        const Rect d = s.device_rect(r);
+        device.push_back({static_cast<int16_t>(d.x), static_cast<int16_t>(d.y),
+                          static_cast<uint16_t>(d.w), static_cast<uint16_t>(d.h)});
+    }
+    xcb_shape_rectangles(c, XCB_SHAPE_SO_SET, XCB_SHAPE_SK_BOUNDING, XCB_CLIP_ORDERING_UNSORTED,
+                         static_cast<xcb_window_t>(winId()), 0, 0,
+                         static_cast<uint32_t>(device.size()), device.data());
+    xcb_flush(c);
 }
 
 bool FaceWindow::event(QEvent* event) {
-    // A new X window comes with a new colormap of Qt's.
-    if (event->type() == QEvent::WinIdChange) use_screen_colormap(*this);
+    // A new X window comes with a new colormap of Qt's, and without the
+    // shape given in device pixels.
+    if (event->type() == QEvent::WinIdChange) {
+        use_screen_colormap(*this);
+        apply_region();
+    }
     return QWidget::event(event);
+}
+
+void FaceWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!scale().whole()) apply_region();
 }
 
 bool FaceWindow::minimized() const {
@@ -198,7 +243,17 @@ void FaceWindow::paintEvent(QPaintEvent*) {
     QImage image(w, h, QImage::Format_BGR888);
     for (int y = 0; y < h; ++y)
         std::memcpy(image.scanLine(y), face->row(y), size_t(w) * 3);
-    painter.drawImage(0, 0, image);
+    const FaceScale s = scale();
+    if (s.whole()) {
+        // Without smoothing every face pixel is a sharp k x k block.
+        painter.drawImage(0, 0, image);
+    } else {
+        QImage sharp =
+            image.scaled(w * s.k, h * s.k, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        sharp.setDevicePixelRatio(s.ratio);
+        painter.fillRect(rect(), Qt::black);
+        painter.drawImage(QPointF(s.offset.x / s.ratio, s.offset.y / s.ratio), sharp);
+    }
     if (on_first_paint) std::exchange(on_first_paint, nullptr)();
 }
 
@@ -208,9 +263,9 @@ namespace rq {
 
 namespace {
 
-Point face_point(const QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    return {at.x(), at.y()};
+Point face_point(const FaceScale& s, const QSinglePointEvent* event) {
+    const QPointF at = event->position();
+    return s.face_point(at.x(), at.y());
 }
 
 }  // namespace
@@ -224,9 +279,9 @@ void FaceWindow::mousePressEvent(QMouseEvent* event) {
     press_at_ = event->globalPosition().toPoint();
     if (!player_) return;
     if (event->button() == Qt::LeftButton)
-        mouse_left_down(*player_, face_point(event));
+        mouse_left_down(*player_, face_point(scale(), event));
     else if (event->button() == Qt::RightButton)
-        mouse_right_down(*player_, face_point(event));
+        mouse_right_down(*player_, face_point(scale(), event));
     else if (event->button() == Qt::MiddleButton)
         mouse_middle_down(*player_);
     park_focus();
@@ -260,7 +315,7 @@ void FaceWindow::mouseMoveEvent(QMouseEvent* event) {
     // A press whose release went elsewhere (the window system took the
     // pointer for a move) ends here.
     if (player_->input.mouse_held && !left_down) mouse_cancel_mode(*player_);
-    mouse_move(*player_, face_point(event));
+    mouse_move(*player_, face_point(scale(), event));
 }
 
 void FaceWindow::wheelEvent(QWheelEvent* event) {

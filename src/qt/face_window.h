@@ -9,6 +9,7 @@
 
 #include "platform/window_host.h"
 #include "qt/cursor.h"
+#include "qt/face_scale.h"
 
 namespace rq {
 
@@ -57,6 +58,7 @@ class FaceWindow : public QWidget, public WindowHost {
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -65,6 +67,10 @@ class FaceWindow : public QWidget, public WindowHost {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
+    // The face's pixels on this screen.
+    FaceScale scale() const;
+    void apply_region();
+    std::vector<Rect> region_;  // the face's shape, face pixels
     // Every mouse handler ends with the focus back on the hidden scroll bar.
     void park_focus();
     Player* player_ = nullptr;

@@ -3,6 +3,8 @@
 //   picture_box IMAGE RRGGBB TOLERANCE [--in X Y W H] [--not X Y W H]
 // prints "X Y W H COUNT" (all 0 when no pixel matches), looking only inside
 // the --in rectangle and never inside the --not rectangle.
+//   picture_box IMAGE --blocks K X Y W H
+// prints how many K x K blocks of the rectangle are not of one colour.
 
 #include <QImage>
 #include <QRect>
@@ -11,7 +13,34 @@
 #include <cstring>
 #include <string>
 
+namespace {
+
+int uneven_blocks(const QImage& image, int k, const QRect& area) {
+    int uneven = 0;
+    for (int by = area.top(); by + k - 1 <= area.bottom(); by += k)
+        for (int bx = area.left(); bx + k - 1 <= area.right(); bx += k) {
+            const QRgb first = image.pixel(bx, by);
+            bool one = true;
+            for (int y = by; y < by + k && one; ++y)
+                for (int x = bx; x < bx + k && one; ++x)
+                    one = image.pixel(x, y) == first;
+            uneven += one ? 0 : 1;
+        }
+    return uneven;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (argc == 8 && std::strcmp(argv[2], "--blocks") == 0) {
+        const QImage image = QImage(argv[1]).convertToFormat(QImage::Format_RGB32);
+        if (image.isNull()) return 2;
+        const QRect area(std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]),
+                         std::atoi(argv[7]));
+        std::printf("%d\n", uneven_blocks(image, std::max(1, std::atoi(argv[3])),
+                                          area.intersected(image.rect())));
+        return 0;
+    }
     if (argc < 4) {
         std::fprintf(stderr, "usage: %s IMAGE RRGGBB TOLERANCE [--in X Y W H] [--not X Y W H]\n",
                      argv[0]);
