@@ -4,7 +4,9 @@
 # mpv --vo=x11 playing the same clip in a window of the same size, all on
 # one virtual display, no sound device. Reports CPU seconds of the process
 # and of the X server over the same 20 s, for each of `rounds` rounds
-# (the three take turns), and the medians.
+# (the three take turns), and the medians. Then full screen: on a 1920 x
+# 1080 display, a 1080p clip full screen with the aspect kept, the player's
+# software picture against mpv --vo=x11 --fs, in turns as well.
 #   bench/video_cpu.sh BUILD_DIR [rounds]
 # mpv is installed with apt-get for the comparison when it is missing
 # (sudo when not root); without it only the player is measured.
@@ -91,8 +93,45 @@ for round in $(seq "$rounds"); do
   fi
 done
 
+# Full screen on a display of its own.
+stop_display
+screen=1920x1080x24 start_display || exit 1
+full_clip="$work/full.mp4"
+ffmpeg -loglevel error -f lavfi -i testsrc2=size=1920x1080:rate=25 -t $((seconds + 10)) \
+  -c:v libx264 -preset veryfast -pix_fmt yuv420p "$full_clip"
+full_screen() { xwininfo -root -tree 2>/dev/null | grep -q '"RQ810Z": .* +0+-20$'; }
+: > "$work/full-software.cpu"
+: > "$work/full-mpv.cpu"
+for round in $(seq "$rounds"); do
+  rm -f "$work/mci.log"
+  RQ810Z_RENDER=software RQ810Z_MCI_LOG="$work/mci.log" "$work/prog/rq810z" "$full_clip" > "$work/player.out" 2>&1 &
+  pid=$!
+  for _ in $(seq 100); do
+    grep -q $'^play movie\t' "$work/mci.log" 2>/dev/null && break
+    sleep 0.1
+  done
+  # Alt+Enter is read on the main tick: held until the full-screen window is there.
+  xdotool windowfocus --sync "$(face_window)"
+  xdotool keydown alt keydown Return
+  for _ in $(seq 60); do full_screen && break; sleep 0.05; done
+  xdotool keyup Return keyup alt
+  full_screen || { echo "the player did not go full screen"; exit 1; }
+  sleep 2
+  measure | tee -a "$work/full-software.cpu" |
+    awk -v r="$round" '{ printf "round %d: %-22s %s s, X server %s s\n", r, "full rq810z software", $1, $2 }'
+  stop
+  if command -v mpv > /dev/null; then
+    mpv --no-config --vo=x11 --ao=null --fs --really-quiet --loop-file=inf "$full_clip" > "$work/mpv.out" 2>&1 &
+    pid=$!
+    sleep 2
+    measure | tee -a "$work/full-mpv.cpu" |
+      awk -v r="$round" '{ printf "round %d: %-22s %s s, X server %s s\n", r, "full mpv --vo=x11 --fs", $1, $2 }'
+    stop
+  fi
+done
+
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-for what in opengl software mpv; do
+for what in opengl software mpv full-software full-mpv; do
   [ -s "$work/$what.cpu" ] || continue
   own=$(cut -d' ' -f1 "$work/$what.cpu" | median)
   all=$(awk '{ print $1 + $2 }' "$work/$what.cpu" | median)
@@ -106,4 +145,10 @@ if [ -s "$work/mpv.median" ]; then
     awk -v w="$what" -v p="$p" -v m="$m" -v px="$px" -v mx="$mx" \
       'BEGIN { printf "%-9s %.2fx mpv (with the X server %.2fx)\n", w, p / m, px / mx }'
   done
+fi
+if [ -s "$work/full-mpv.median" ]; then
+  read -r m mx < "$work/full-mpv.median"
+  read -r p px < "$work/full-software.median"
+  awk -v p="$p" -v m="$m" -v px="$px" -v mx="$mx" \
+    'BEGIN { printf "full screen software %.2fx mpv --fs (with the X server %.2fx)\n", p / m, px / mx }'
 fi

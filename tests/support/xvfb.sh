@@ -7,12 +7,12 @@ stop_display() { [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; xvfb=""; }
 # -displayfd picks a free number without races. The server is started again
 # if it does not answer, so a slow or failed start of the server is not
 # taken for a fault of the player. Arguments go to the server (-wr: a white
-# root).
+# root); $screen, when set, is the screen's WxHxD.
 start_display() {
   local attempt
   for attempt in 1 2 3; do
     : > "$work/display"
-    Xvfb -displayfd 5 -screen 0 1280x800x24 -nolisten tcp "$@" 5>"$work/display" 2>>"$work/xvfb.log" &
+    Xvfb -displayfd 5 -screen 0 "${screen:-1280x800x24}" -nolisten tcp "$@" 5>"$work/display" 2>>"$work/xvfb.log" &
     xvfb=$!
     for _ in $(seq 100); do
       [ -s "$work/display" ] && break
