@@ -4,10 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace rq {
@@ -66,13 +69,15 @@ std::string link_target(const std::string& path) {
     return {};
 }
 
-bool write_all(int fd, std::string_view bytes) {
+bool write_all(int fd, std::string_view bytes, const SaveCalls& calls) {
     const char* p = bytes.data();
     size_t left = bytes.size();
     while (left > 0) {
-        const ssize_t w = write(fd, p, left);
-        if (w < 0) {
-            if (errno == EINTR) continue;
+        const ssize_t w = calls.write(fd, p, left);
+        if (w < 0 && errno == EINTR) continue;
+        if (w <= 0) {
+            // No progress and no reason: the disk took nothing more.
+            if (w == 0) errno = ENOSPC;
             return false;
         }
         p += w;
@@ -90,12 +95,24 @@ void sync_folder(const std::string& folder) {
     close(fd);
 }
 
+// EINVAL for what is neither a regular file nor a folder.
+int not_a_file_reason(mode_t mode) {
+    return S_ISDIR(mode) ? EISDIR : EINVAL;
+}
+
 }  // namespace
 
-bool write_file_atomic(const std::string& path, std::string_view bytes) {
+bool write_file_atomic(const std::string& path, std::string_view bytes, const SaveCalls& calls) {
     const std::string target = link_target(path);
     if (target.empty()) {
         errno = ELOOP;
+        return false;
+    }
+    struct stat old {};
+    const bool replacing = stat(target.c_str(), &old) == 0;
+    // A rename would put a file in place of a device or a FIFO.
+    if (replacing && !S_ISREG(old.st_mode)) {
+        errno = not_a_file_reason(old.st_mode);
         return false;
     }
     std::string tmp = target + ".tmpXXXXXX";
@@ -103,28 +120,34 @@ bool write_file_atomic(const std::string& path, std::string_view bytes) {
     name.push_back('\0');
     const int fd = mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) return false;
+    // The first failure is the one reported; later steps may set errno
+    // for reasons of their own.
+    int reason = 0;
+    auto step = [&reason](bool done) {
+        if (!done && reason == 0) reason = errno != 0 ? errno : EIO;
+        return reason == 0;
+    };
     // The new file takes the old one's owner and mode; a new file is an
     // ordinary user file (mkostemp makes 0600).
-    bool ok = true;
-    struct stat old {};
-    if (stat(target.c_str(), &old) == 0) {
+    if (replacing) {
         // Only root may give a file away; anyone else keeps their own.
         if (old.st_uid != geteuid() || old.st_gid != getegid()) {
             const int given = fchown(fd, old.st_uid, old.st_gid);
             (void)given;
         }
-        ok = fchmod(fd, old.st_mode & 07777) == 0;
+        step(fchmod(fd, old.st_mode & 07777) == 0);
     } else {
-        ok = fchmod(fd, 0644) == 0;
+        step(fchmod(fd, 0644) == 0);
     }
     // The bytes reach the disk before the name does: a crash after the
-    // rename finds the new content, never an empty or short file.
-    ok = ok && write_all(fd, bytes) && fsync(fd) == 0;
-    if (close(fd) != 0) ok = false;
-    if (ok && std::rename(name.data(), target.c_str()) != 0) ok = false;
-    if (!ok) {
-        // The caller reports why the write failed, not why the clean-up did.
-        const int reason = errno;
+    // rename finds the new content, never an empty or short file. A quota
+    // or a network file system may report a failed write only at fsync or
+    // close.
+    if (reason == 0 && step(write_all(fd, bytes, calls))) step(calls.fsync(fd) == 0);
+    // The descriptor is gone whatever close answers: never closed twice.
+    step(calls.close(fd) == 0);
+    if (reason == 0) step(calls.rename(name.data(), target.c_str()) == 0);
+    if (reason != 0) {
         unlink(name.data());
         errno = reason;
         return false;
@@ -135,23 +158,49 @@ bool write_file_atomic(const std::string& path, std::string_view bytes) {
 
 bool read_file(const std::string& path, std::string& out, size_t limit) {
     out.clear();
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
+    // Opening a FIFO blocks until a writer comes, and opening a device may
+    // act on it: neither is opened. O_NONBLOCK and the second look catch a
+    // name that changed in between.
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) return false;
+    if (!S_ISREG(st.st_mode)) {
+        errno = not_a_file_reason(st.st_mode);
+        return false;
+    }
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool looked = fstat(fd, &st) == 0;
+    if (!looked || !S_ISREG(st.st_mode)) {
+        const int reason = looked ? not_a_file_reason(st.st_mode) : errno;
+        close(fd);
+        errno = reason;
+        return false;
+    }
+    out.reserve(std::min(limit, static_cast<size_t>(std::max<off_t>(st.st_size, 0))));
     char buf[65536];
     bool ok = true;
     while (out.size() < limit) {
-        size_t want = std::min(sizeof buf, limit - out.size());
-        size_t got = std::fread(buf, 1, want, f);
-        out.append(buf, got);
-        if (got < want) {
-            ok = !std::ferror(f);
+        const size_t want = std::min(sizeof buf, limit - out.size());
+        const ssize_t got = read(fd, buf, want);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            ok = got == 0;
             break;
         }
+        out.append(buf, static_cast<size_t>(got));
     }
     const int reason = errno;
-    std::fclose(f);
+    close(fd);
     if (!ok) errno = reason;
     return ok;
+}
+
+void let_saves_fail_past_size_limit() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+std::string file_error_text(int err) {
+    return err == EINVAL ? "not a regular file" : std::strerror(err);
 }
 
 }  // namespace rq

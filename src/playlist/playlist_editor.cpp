@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <numeric>
 #include <optional>
 #include <string>
@@ -37,7 +36,7 @@ std::string sort_key(const std::string& path, int sort_mode) {
 }
 
 std::string reason_text() {
-    return errno != 0 ? std::strerror(errno) : "unknown error";
+    return errno != 0 ? file_error_text(errno) : "unknown error";
 }
 
 // Both lists replaced at once: rows[i] is the row of paths[i].

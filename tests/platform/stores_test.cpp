@@ -1,9 +1,13 @@
 // List stores, text stores, path helpers and the key state.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "platform/key_state.h"
 #include "platform/list_store.h"
@@ -150,6 +154,106 @@ TEST(PathUtil, AtomicWriteKeepsTheModeAndWritesThroughLinks) {
     // No temporary file is left behind by any of it.
     for (const auto& e : fs::recursive_directory_iterator(dir.path()))
         EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
+
+// Each step of a save failing as a full disk, a quota, a size limit or a
+// failing device fails it: the old file keeps every byte, no temporary file
+// stays, errno tells the first failure, and no descriptor is closed twice.
+TEST(PathUtil, AtomicWriteFailingAtAnyStepKeepsTheOldFileAndSaysWhy) {
+    namespace fs = std::filesystem;
+    auto fail = [](int err) {
+        errno = err;
+        return -1;
+    };
+    struct Case {
+        const char* what;
+        int reason;
+        std::function<void(SaveCalls&)> break_it;
+    };
+    const std::vector<Case> cases{
+        {"disk full half way", ENOSPC,
+         [&](SaveCalls& c) {
+             c.write = [&, n = 0](int fd, const void* b, size_t size) mutable -> ssize_t {
+                 return n++ == 0 ? ::write(fd, b, size / 2) : fail(ENOSPC);
+             };
+         }},
+        {"quota", EDQUOT,
+         [&](SaveCalls& c) {
+             c.write = [&](int, const void*, size_t) -> ssize_t { return fail(EDQUOT); };
+         }},
+        {"size limit", EFBIG,
+         [&](SaveCalls& c) {
+             c.write = [&](int, const void*, size_t) -> ssize_t { return fail(EFBIG); };
+         }},
+        // A write that takes nothing and says nothing must not spin for ever.
+        {"no progress", ENOSPC,
+         [](SaveCalls& c) { c.write = [](int, const void*, size_t) { return ssize_t{0}; }; }},
+        {"fsync", EIO, [&](SaveCalls& c) { c.fsync = [&](int) { return fail(EIO); }; }},
+        // A network file system or a quota may report the write at close.
+        {"close", EDQUOT,
+         [&](SaveCalls& c) {
+             c.close = [&](int fd) {
+                 ::close(fd);
+                 return fail(EDQUOT);
+             };
+         }},
+        {"rename", EROFS,
+         [&](SaveCalls& c) { c.rename = [&](const char*, const char*) { return fail(EROFS); }; }},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        test::TempDir dir;
+        const std::string path = dir / "RQ01.CFG";
+        const std::string old = "x=1\r\ny=2\r\n";
+        test::write_bytes(path, old);
+        SaveCalls calls;
+        k.break_it(calls);
+        int closes = 0;
+        calls.close = [&closes, close = calls.close](int fd) {
+            ++closes;
+            return close(fd);
+        };
+        errno = 0;
+        EXPECT_FALSE(write_file_atomic(path, std::string(100000, 'n'), calls));
+        EXPECT_EQ(errno, k.reason) << std::strerror(errno);
+        EXPECT_EQ(test::read_bytes(path), old);
+        EXPECT_EQ(closes, 1);
+        std::vector<std::string> left;
+        for (const auto& e : fs::directory_iterator(dir.path()))
+            left.push_back(e.path().filename());
+        EXPECT_EQ(left, std::vector<std::string>{"RQ01.CFG"});
+    }
+}
+
+// A FIFO would block a reader for ever and a device never end: both are
+// refused at once, as is replacing one (a settings file linked to
+// /dev/null must not turn /dev/null into a file). SIGALRM ends the test
+// should anything block.
+TEST(PathUtil, WhatIsNotARegularFileIsNeitherReadNorReplaced) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    ASSERT_EQ(mkfifo((dir / "fifo.rql").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", dir / "zero.idx");
+    fs::create_symlink("/dev/urandom", dir / "noise.txt");
+    fs::create_symlink("/dev/null", dir / "RQ01.CFG");
+    alarm(20);
+    std::string back = "stale";
+    for (const char* name : {"fifo.rql", "zero.idx", "noise.txt", "RQ01.CFG"}) {
+        SCOPED_TRACE(name);
+        errno = 0;
+        EXPECT_FALSE(read_file(dir / name, back));
+        EXPECT_EQ(errno, EINVAL);
+        EXPECT_EQ(back, "");
+        EXPECT_FALSE(write_file_atomic(dir / name, "new"));
+        EXPECT_EQ(file_error_text(errno), "not a regular file");
+    }
+    alarm(0);
+    EXPECT_TRUE(fs::is_fifo(dir / "fifo.rql"));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir / "RQ01.CFG")));
+    errno = 0;
+    EXPECT_FALSE(write_file_atomic(dir.path(), "x"));
+    EXPECT_EQ(errno, EISDIR);
 }
 
 TEST(KeyState, HeldAndPressedSinceTheLastQuery) {
