@@ -11,6 +11,7 @@
 #include "app/player_window.h"
 #include "media/drops.h"
 #include "platform/file_locations.h"
+#include "platform/path_util.h"
 #include "platform/working_directory.h"
 #include "qt/desktop.h"
 
@@ -64,6 +65,7 @@ class QuitSignals {
 
 int PlayerApp::run(int argc, char** argv) {
     QuitSignals signals;
+    let_saves_fail_past_size_limit();
     ProcessWorkingDirectory cwd;
     QtDesktop desktop(argc, argv, cwd);
 

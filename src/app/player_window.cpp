@@ -1,7 +1,6 @@
 #include "app/player_window.h"
 
 #include <filesystem>
-#include <fstream>
 
 #include "media/device_ops.h"
 #include "media/open_entry.h"
@@ -75,7 +74,11 @@ void PlayerWindow::init_dialog() {
     host().accept_drops();
     files_folder = env.files.folder.empty() ? "./" : env.files.folder;
 
-    if (std::ifstream(settings_path()).is_open())
+    // Only a missing file is made: one that is there but cannot be read (a
+    // FIFO, a file of another user) is neither read for ever nor replaced.
+    std::error_code ec;
+    namespace fs = std::filesystem;
+    if (fs::status(settings_path(), ec).type() != fs::file_type::not_found)
         load_settings();
     else
         save_settings();

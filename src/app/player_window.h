@@ -36,6 +36,10 @@ class PlayerWindow : public Player {
     // windows, end the run. Runs once; later calls do nothing.
     void shutdown();
     bool has_shut_down() const { return shut_down_; }
+    // What the shutdown saves (the default playlist once it was read, the
+    // settings), then one line on stderr for each file that could not be
+    // saved in the run. Also for an end that leaves no time for the rest.
+    void save_files();
     // As the POWER button, from outside (a signal): the next main tick
     // ends the run, also when the first tick is still to come.
     void request_quit();

@@ -1,5 +1,7 @@
 // Loading and saving "RQ01.CFG" for the main window.
 
+#include <cerrno>
+
 #include "app/player_window.h"
 #include "platform/path_util.h"
 
@@ -44,7 +46,9 @@ void PlayerWindow::save_settings() {
     if (!read_file(template_path(), tmpl, kSettingsReadLimit)) return;
     std::string out = render_settings(tmpl, settings, stores.last_list_file.text());
     if (out.empty()) return;
-    write_file_atomic(settings_path(), out);
+    const std::string path = settings_path();
+    const bool saved = write_file_atomic(path, out);
+    unsaved.note(path, saved, errno);
 }
 
 }  // namespace rq

@@ -14,6 +14,7 @@
 #include "core/input_state.h"
 #include "core/media_state.h"
 #include "core/playlist_state.h"
+#include "core/save_state.h"
 #include "core/settings.h"
 #include "core/stores.h"
 #include "core/tick_state.h"
@@ -93,6 +94,7 @@ class Player {
     IndexState index;
     HiddenStores stores;
     SkinSurfaces skin;  // FaceBuffer, SkinSheet, TextCanvas
+    UnsavedFiles unsaved;
 
     Point saved_cursor;      // kept while the cursor is hidden in full screen
     Point last_mouse_point;  // the last press or drag point on the face

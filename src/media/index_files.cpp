@@ -1,7 +1,9 @@
 #include "media/index_files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -210,7 +212,6 @@ void load_timed_text(Player& p) {
 
 void save_index(Player& p) {
     if (p.marks.index_changed == 0) return;
-    p.marks.index_changed = 0;
     if (p.media.current_path.empty()) return;
 
     const HiddenStores& s = p.stores;
@@ -221,10 +222,24 @@ void save_index(Player& p) {
     for (int i = 0; i < s.index_marks.count(); ++i)
         bytes += "[" + s.index_marks.text(i) + "]" + s.index_texts.text(i) + "\r\n";
 
-    // A missing "Index" folder is never made: users opt in by making it.
     const CompanionPlaces at = companion_places(p, ".idx");
-    if (p.settings.index_beside_file == 1 && write_file_atomic(at.beside_file, bytes)) return;
-    write_file_atomic(at.index_folder, bytes);
+    bool tried = false, saved = false;
+    if (p.settings.index_beside_file == 1) {
+        tried = true;
+        saved = write_file_atomic(at.beside_file, bytes);
+        p.unsaved.note(at.beside_file, saved, errno);
+    }
+    // A missing "Index" folder is never made: users opt in by making it.
+    std::error_code ec;
+    if (!saved && std::filesystem::is_directory(folder_of(at.index_folder), ec)) {
+        tried = true;
+        saved = write_file_atomic(at.index_folder, bytes);
+        p.unsaved.note(at.index_folder, saved, errno);
+        // The marks load from the "Index" folder first: the new ones are kept.
+        if (saved) p.unsaved.note(at.beside_file, true, 0);
+    }
+    // Marks that could not be written are tried again at the next STOP.
+    if (saved || !tried) p.marks.index_changed = 0;
 }
 
 void render_timed_text_line(Player& p) {
