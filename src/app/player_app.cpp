@@ -94,6 +94,11 @@ int PlayerApp::run(int argc, char** argv) {
     };
     hooks.request_quit = [&] { player.request_quit(); };
     hooks.shutdown = [&] { player.shutdown(); };
+    hooks.end_now = [&] {
+        if (player.has_shut_down()) return;
+        std::fputs("rq810z: the display is gone; saving the settings and the playlist\n", stderr);
+        player.save_files();
+    };
     hooks.drop = [&](const std::vector<std::string>& paths) { scan_drop(player, paths); };
     desktop.attach(player, std::move(hooks));
 

@@ -1,7 +1,10 @@
 #include "qt/desktop.h"
 
+#include <unistd.h>
+
 #include <QApplication>
 #include <QPalette>
+#include <QThread>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -101,6 +104,33 @@ void mark_first_sights(FaceWindow& face, PictureTargets& targets) {
     targets.on_first_frame = [mark] { mark("frame"); };
 }
 
+// Qt's X11 platform ends the process with exit(1) from its event
+// dispatcher when the connection to the X server breaks, and Xlib's fatal
+// I/O error handler does the same: no signal, event or handler of the
+// toolkit comes first. An exit handler is the one place left where the
+// player can still save, and it takes no argument that could outlive the
+// desktop, so what it runs is held here: set by attach() and cleared by
+// detach() on the GUI thread. The player's only mutable static, for want
+// of another way in.
+std::function<void()>& exit_hook() {
+    static std::function<void()> hook;
+    return hook;
+}
+
+void save_before_exit(int status, void*) {
+    std::function<void()>& hook = exit_hook();
+    // From another thread the save would race the GUI thread's own work.
+    if (!hook || !qApp || QThread::currentThread() != qApp->thread()) return;
+    const std::function<void()> save = std::move(hook);
+    hook = nullptr;
+    save();
+    std::fflush(nullptr);
+    // The rest of exit would destroy the toolkit's and the libraries'
+    // statics under the engine's threads and the windows that still live.
+    // The run did not end the orderly way, whatever the status asked.
+    _exit(status == 0 ? 1 : status);
+}
+
 }  // namespace
 
 // In the order they are made; the application first, as every widget needs it.
@@ -170,6 +200,10 @@ ScreenSaver& QtDesktop::screen_saver() {
 
 void QtDesktop::attach(Player& player, DesktopHooks hooks) {
     Parts& d = *parts_;
+    static const bool exit_handled = on_exit(save_before_exit, nullptr) == 0;
+    if (!exit_handled)
+        std::fputs("rq810z: no exit handler; a lost display loses the run\n", stderr);
+    exit_hook() = hooks.end_now;
     d.face.attach(&player, hooks.tick);
     d.children.editor.attach(&player, &d.face);
     d.drops = std::make_unique<DropFilter>(hooks.drop);
@@ -200,6 +234,7 @@ void QtDesktop::attach(Player& player, DesktopHooks hooks) {
 
 void QtDesktop::detach() {
     Parts& d = *parts_;
+    exit_hook() = nullptr;
     d.mpris.reset();
     for (const QMetaObject::Connection& c : d.connections)
         QObject::disconnect(c);

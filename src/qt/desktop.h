@@ -20,6 +20,9 @@ struct DesktopHooks {
     std::function<void()> tick;          // every 30 ms
     std::function<void()> request_quit;  // as POWER: the next main tick ends the run
     std::function<void()> shutdown;      // the session ends: save now
+    // The process ends now, from inside the toolkit (the display went
+    // away): save what can be saved; no window may be touched.
+    std::function<void()> end_now;
     std::function<void(const std::vector<std::string>&)> drop;  // files dropped on the face
 };
 
