@@ -12,7 +12,7 @@ shift 2
 readers=("$@")
 if [ ${#readers[@]} -eq 0 ]; then
   readers=(settings_file list_file skin_surface mci_channel index_file timed_text
-           media_info text_decode folder_scan)
+           media_info text_decode folder_scan saved_files)
 fi
 # The companion-file and folder targets write files for every input: keep
 # them in memory where there is room.
