@@ -49,8 +49,6 @@ sleep 0.5
 kill -KILL "$xvfb"
 wait "$xvfb" 2>/dev/null || true
 xvfb=""
-# A killed server leaves its lock and socket for the next one to trip on.
-rm -f "/tmp/.X${DISPLAY#:}-lock" "/tmp/.X11-unix/X${DISPLAY#:}"
 status=0
 for _ in $(seq 200); do
   kill -0 "$pid" 2>/dev/null || break
