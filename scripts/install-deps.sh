@@ -5,11 +5,12 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev libgl-dev libmpv-dev libxcb1-dev libxcb-shape0-dev qt6-wayland
+  qt6-base-dev libgl-dev libmpv-dev libasound2-dev libxcb1-dev libxcb-shape0-dev qt6-wayland
   libgtest-dev libgmock-dev libbenchmark-dev
   ffmpeg xvfb xauth x11-utils x11-apps xdotool fonts-ipafont-gothic weston xwayland
   dpkg-dev file desktop-file-utils appstream
   qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools dbus-daemon playerctl
+  pulseaudio pulseaudio-utils
   clang libclang-rt-dev
 )
 

@@ -1,5 +1,6 @@
 #include "mpv/mpv_engine.h"
 
+#include <alsa/asoundlib.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -79,6 +80,8 @@ double get_double(mpv_handle* mpv, const char* name) {
     return v;
 }
 
+void quiet_alsa(const char*, int, const char*, int, const char*, ...) {}
+
 bool get_flag(mpv_handle* mpv, const char* name) {
     int v = 0;
     return mpv_get_property(mpv, name, MPV_FORMAT_FLAG, &v) >= 0 && v != 0;
@@ -139,7 +142,12 @@ MpvEngine::MpvEngine(FrameSink* sink, bool null_audio) : impl_(std::make_unique<
     }
     for (const Option& o : kOptions)
         mpv_set_option_string(m.mpv, o.name, o.value);
+    m.null_audio = null_audio;
     if (null_audio) mpv_set_option_string(m.mpv, "ao", "null");
+    // Without a sound card libasound prints a dozen lines for every file
+    // (libmpv and SDL both try it); the player says it in one.
+    else
+        snd_lib_error_set_handler(quiet_alsa);
     if (mpv_initialize(m.mpv) < 0) {
         std::fprintf(stderr, "rq810z: libmpv could not be initialised\n");
         mpv_terminate_destroy(m.mpv);
@@ -148,6 +156,7 @@ MpvEngine::MpvEngine(FrameSink* sink, bool null_audio) : impl_(std::make_unique<
     }
     for (const char* name : {"time-pos", "eof-reached", "duration"})
         mpv_observe_property(m.mpv, 0, name, MPV_FORMAT_NONE);
+    mpv_observe_property(m.mpv, kSoundOutputObserved, "current-ao", MPV_FORMAT_STRING);
 
     m.render_thread = std::thread([&m] { m.render_loop(); });
     {

@@ -29,6 +29,8 @@ namespace rq {
 // command ahead of asynchronous ones still queued.
 inline constexpr uint64_t kSeekReply = 1;
 inline constexpr uint64_t kLoadReply = 1000;
+// Reply id of the "current-ao" observation: which sound output plays.
+inline constexpr uint64_t kSoundOutputObserved = 2;
 
 // The core's state as last read back by the event thread.
 struct CoreSnapshot {
@@ -96,6 +98,11 @@ struct MpvEngine::Impl {
     bool minimized = false;
     Rect dest;
 
+    // Event thread only: whether the user asked for no sound, and whether
+    // the player has said that no sound device plays since one last did.
+    bool null_audio = false;
+    bool told_no_sound = false;
+
     // Render thread only.
     std::unique_ptr<uint8_t, AlignedFree> buffer;
     size_t buffer_size = 0;
@@ -111,6 +118,8 @@ struct MpvEngine::Impl {
     void render_gl(const Rect& d, bool show, int target_handle, bool is_minimized);
     // Reads the core's state; event thread only (it waits for the core).
     CoreSnapshot read_core() const;
+    // Says once on stderr when libmpv fell back to no sound output.
+    void note_sound_output(const mpv_event_property& change);
     void request_redraw();
     // Under `mutex`, with a file open.
     int64_t length_ms() const;

@@ -1,6 +1,7 @@
 // The engine's own threads: the event thread keeps the snapshot that the
 // queries read, the render thread feeds the picture target.
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string_view>
 #include <utility>
@@ -47,6 +48,18 @@ CoreSnapshot MpvEngine::Impl::read_core() const {
     return s;
 }
 
+void MpvEngine::Impl::note_sound_output(const mpv_event_property& change) {
+    // Between files the output is unavailable (no string): that says nothing.
+    if (change.format != MPV_FORMAT_STRING || null_audio) return;
+    const std::string_view output = *static_cast<const char* const*>(change.data);
+    if (output != "null") {
+        told_no_sound = false;
+    } else if (!told_no_sound) {
+        told_no_sound = true;
+        std::fprintf(stderr, "rq810z: no sound device: playing without sound\n");
+    }
+}
+
 void MpvEngine::Impl::event_loop() {
     for (;;) {
         bool refresh = false;
@@ -91,7 +104,10 @@ void MpvEngine::Impl::event_loop() {
                     break;
                 }
                 case MPV_EVENT_PROPERTY_CHANGE:
-                    refresh = true;
+                    if (ev->reply_userdata == kSoundOutputObserved)
+                        note_sound_output(*static_cast<mpv_event_property*>(ev->data));
+                    else
+                        refresh = true;
                     break;
                 default:
                     break;
