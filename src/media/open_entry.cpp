@@ -117,6 +117,15 @@ void restore_always_on_top(Player& p) {
     }
 }
 
+// What the bare name found outside the entry's folder (gone away since
+// the list was made) is another file: it is closed again.
+bool open_in_folder(Player& p, const std::string& open_command, bool in_folder) {
+    if (p.env.mci.send(open_command, nullptr, 0) != 0) return false;
+    if (in_folder) return true;
+    p.send("close movie");
+    return false;
+}
+
 void finish(Player& p) {
     if (p.tick.window_active) p.host().focus_scroll_bar();
     p.tick.busy = 0;
@@ -161,16 +170,16 @@ OpenResult open_current_entry(Player& p) {
     const std::optional<Id3Tag> tag = read_file_info(p, path);
 
     // The open names the file by its bare name, so it resolves in its folder.
-    enter_prefixes(p.env.cwd, parts.folder);
+    const bool in_folder = enter_folder(p.env.cwd, parts.folder);
 
     bool opened;
     if (p.tick.fullscreen) {
-        opened = p.env.mci.send(open_command, nullptr, 0) == 0;
+        opened = open_in_folder(p, open_command, in_folder);
         p.send("stop movie");
         p.send("window movie handle default");
         send_target(p, w.full_screen_input.handle());
     } else {
-        opened = p.env.mci.send(open_command, nullptr, 0) == 0;
+        opened = open_in_folder(p, open_command, in_folder);
         p.send("stop movie");
         if (p.settings.video_size_mode <= 5) {
             send_target(p, w.video_window.handle());

@@ -82,4 +82,15 @@ int enter_prefixes(WorkingDirectory& cwd, std::string_view path) {
     return entered;
 }
 
+bool enter_folder(WorkingDirectory& cwd, std::string_view folder) {
+    int parts = 0;
+    for (size_t pos = 0; pos < folder.size();) {
+        size_t next = folder.find('/', pos);
+        if (next == std::string_view::npos) next = folder.size();
+        if (next > pos) ++parts;
+        pos = next + 1;
+    }
+    return enter_prefixes(cwd, folder) == 1 + parts;
+}
+
 }  // namespace rq

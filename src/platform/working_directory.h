@@ -45,4 +45,9 @@ class VirtualWorkingDirectory : public WorkingDirectory {
 // succeeded (0 when even the root failed).
 int enter_prefixes(WorkingDirectory& cwd, std::string_view path);
 
+// As enter_prefixes with a folder; true only when all of it was entered.
+// A folder gone away leaves an outer one current, where a bare name may
+// find another file of that name.
+bool enter_folder(WorkingDirectory& cwd, std::string_view folder);
+
 }  // namespace rq

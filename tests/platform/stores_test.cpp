@@ -92,6 +92,10 @@ TEST(PathUtil, EnterPrefixesStopsAtTheDeepestExistingFolder) {
     EXPECT_EQ(cwd.current(), root + "/a/b");
     enter_prefixes(cwd, root + "/a/gone/deeper/");
     EXPECT_EQ(cwd.current(), root + "/a");
+    EXPECT_TRUE(enter_folder(cwd, root + "//a/b/"));
+    EXPECT_EQ(cwd.current(), root + "/a/b");
+    EXPECT_FALSE(enter_folder(cwd, root + "/a/gone/"));
+    EXPECT_EQ(cwd.current(), root + "/a");
     // The process's own directory is not touched.
     EXPECT_NE(std::filesystem::current_path().string(), root + "/a");
 }
