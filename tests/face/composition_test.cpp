@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "face_test.h"
 #include "skin/text_canvas.h"
+#include "support/face_test.h"
 
 namespace rq::test {
 namespace {
