@@ -11,7 +11,7 @@
 #include "bench_player.h"
 #include "media/open_entry.h"
 #include "skin/skin_setup.h"
-#include "transport/face_composition.h"
+#include "transport/face_pass.h"
 
 namespace {
 

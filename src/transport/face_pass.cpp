@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "core/player.h"
+#include "face/face.h"
 #include "panels/popup_input.h"
 #include "transport/ab_repeat.h"
 #include "transport/commands.h"
-#include "transport/face_composition.h"
 #include "transport/speed.h"
 #include "video/full_screen.h"
 #include "video/geometry.h"
@@ -91,6 +91,16 @@ void choose_tick_divider(Player& p) {
     if (p.input.seek_drag != 0 || p.input.volume_drag != 0 || p.transport.dial_mode != 0 ||
         p.settings.badge_gone == 0)
         divider = 0;
+}
+
+void compose_face(Player& p) {
+    FaceFrame frame;
+    face_controls_step(p, frame);
+    prepare_speed(p);
+    face_readings_step(p, frame);
+    draw_face(p, frame, p.face.blits);
+    face_after_drawing_step(p, frame);
+    p.face.drawn = p.face.blits.run(p.skin) ? 1 : 0;
 }
 
 void face_pass(Player& p) {

@@ -8,6 +8,11 @@ namespace rq {
 class Player;
 
 void face_pass(Player& p);
+
+// Face pass step: the face's steps around its drawing, with the speed's
+// preparation among them, and the drawing run into FaceBuffer when it
+// changes the face.
+void compose_face(Player& p);
 void full_screen_pass(Player& p);
 
 // Face pass step: the main tick rate for what is on the face now.

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "face/mouse.h"
-#include "face_test.h"
 #include "support/face_clicks.h"
+#include "support/face_test.h"
 
 namespace rq::test {
 namespace {

@@ -6,9 +6,10 @@
 
 #include <cstring>
 
+#include "face/title.h"
 #include "skin/face_layout.h"
 #include "support/player_fixture.h"
-#include "transport/face_composition.h"
+#include "transport/face_pass.h"
 
 namespace rq::test {
 

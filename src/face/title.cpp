@@ -1,25 +1,21 @@
-// The display line, where the file's line or title scrolls or the current
-// timed-text line stands, and the title field that can show the title or
-// the timed text in the title bar's colour.
+#include "face/title.h"
 
 #include <algorithm>
 #include <cstring>
 
+#include "face/knob.h"
 #include "media/index_files.h"
 #include "skin/face_layout.h"
 #include "skin/text_canvas.h"
-#include "transport/face_composition.h"
-#include "transport/face_parts.h"
 
 namespace rq {
 
 namespace {
 
-// The title moves 4 pixels a paced step, starting after an open.
-void title_pace(Player& p) {
-    if (p.face.pace_count < 5 || p.stores.path_list.empty()) return;
-    GeometryState& g = p.geometry;
-    if (g.zoom_display_ticks > 0) g.zoom_display_ticks -= 1;
+// The title moves 4 pixels a paced step, starting after an open; true when
+// it moved.
+bool title_pace(Player& p) {
+    if (p.face.pace_count < 5 || p.stores.path_list.empty()) return false;
     MediaState& m = p.media;
     if (m.title_scroll_started == 0) {
         m.title_scroll = -141;
@@ -27,6 +23,7 @@ void title_pace(Player& p) {
     }
     m.title_scroll += 4;
     p.face.pace_count = 0;
+    return true;
 }
 
 struct StripText {
@@ -46,6 +43,11 @@ StripText display_text(const Player& p) {
     }
 }
 
+// Timed text stands still in the field; the other lines scroll.
+bool timed_text_stands(const Player& p) {
+    return p.index.display_field_mode == 2 && p.index.timed_text_loaded;
+}
+
 // A new timed-text segment is rendered once, on the pass its countdown
 // reaches 1.
 void redraw_timed_text(Player& p) {
@@ -56,31 +58,43 @@ void redraw_timed_text(Player& p) {
 
 // Composed below the visible face, then copied up: the field's ground from
 // the sheet, the text white-keyed into it.
-void draw_display_field(Player& p) {
+void draw_display_field(const Player& p, FaceCanvas& c) {
     const SpriteRect field = kDisplayField;
     const int stage_y = kDisplayStagingY;
-    copy_sprite(p, {field.x, stage_y}, sprite(SpriteId::DisplayField).rect);
+    c.copy({field.x, stage_y}, sprite(SpriteId::DisplayField).rect);
     auto key_text = [&](int text_x, int text_top, int field_x, int width) {
-        blits(p).key_white(SurfaceId::TextCanvas, field.x + field_x, stage_y, text_x, text_top,
-                           width, field.h);
+        c.blits.key_white(SurfaceId::TextCanvas, field.x + field_x, stage_y, text_x, text_top,
+                          width, field.h);
     };
-    IndexState& ix = p.index;
-    if (ix.display_field_mode == 2 && ix.timed_text_loaded) {
+    const IndexState& ix = p.index;
+    if (timed_text_stands(p)) {
         // Timed text stands still, centred in the field.
         const FieldFit fit = fit_to_field(ix.timed_text_width, kDisplayFieldWidth);
         const int width = std::min(fit.width, field.w - fit.margin);
         if (width > 0) key_text(0, kTimedTextStrip.top, fit.margin, width);
     } else {
         const StripText text = display_text(p);
-        int& s = p.media.title_scroll;
-        s = wrap_scroll(s, text.width);
-        const ScrollView view = scroll_view(s, text.width);
+        const ScrollView view = scroll_view(p.media.title_scroll, text.width);
         for (int i = 0; i < view.count; ++i) {
             const ScrollPiece& piece = view.pieces[i];
             key_text(piece.text_x, text.strip->top, piece.field_x, piece.width);
         }
     }
-    blits(p).copy(SurfaceId::FaceBuffer, field.x, field.y, field.x, stage_y, field.w, field.h);
+    c.blits.copy(SurfaceId::FaceBuffer, field.x, field.y, field.x, stage_y, field.w, field.h);
+}
+
+// The title field's line: the timed text when a table is loaded.
+struct TitleLine {
+    const CanvasStrip* strip;
+    int margin;
+};
+
+TitleLine title_line(const Player& p) {
+    const bool timed = p.index.table_loaded();
+    const FieldFit fit = fit_to_field(timed ? p.index.timed_text_width : p.media.title_field_width,
+                                      kTitleFieldWidth);
+    return {timed ? &kTimedTextStrip : &kTitleFieldStrip,
+            std::clamp(fit.margin, 0, sprite(SpriteId::TitleBar).rect.w)};
 }
 
 // Whether the title field's staged strip was made from these canvas
@@ -111,31 +125,24 @@ bool title_staged(Player& p, const CanvasStrip& strip, int margin, int width, in
 // colour through a white strip, and the strip's coloured pixels go onto
 // the bar's ground, which is then copied onto the field. The seek knob
 // fades in over it while the pointer is there.
-void draw_title_field(Player& p) {
-    const bool timed = p.index.table_loaded();
-    const CanvasStrip& strip = timed ? kTimedTextStrip : kTitleFieldStrip;
-    const FieldFit fit = fit_to_field(timed ? p.index.timed_text_width : p.media.title_field_width,
-                                      kTitleFieldWidth);
+void draw_title_field(const Player& p, const FaceFrame& f, FaceCanvas& c) {
+    const TitleLine line = title_line(p);
     const SpriteRect ground = sprite(SpriteId::TitleBar).rect;
     const SpriteRect colour = lit(ground);
-    const int margin = std::clamp(fit.margin, 0, ground.w);
-    if (!p.skin.text_canvas.loaded() || !title_staged(p, strip, margin, ground.w, ground.h)) {
+    const int margin = line.margin;
+    if (f.title_restage) {
         // Fresh from the sheet: a changed line leaves nothing behind.
-        copy_sprite(p, {colour.x, colour.y}, colour);
-        copy_sprite(p, {ground.x, ground.y}, ground);
-        blits(p).key_black(SurfaceId::TextCanvas, colour.x, colour.y, 0, 0, margin, colour.h);
-        blits(p).key_black(SurfaceId::TextCanvas, colour.x + margin, colour.y, 0, strip.top,
-                           ground.w - margin, colour.h);
-        blits(p).key_white(SurfaceId::FaceBuffer, ground.x, ground.y, colour.x, colour.y, ground.w,
-                           ground.h);
+        c.copy({colour.x, colour.y}, colour);
+        c.copy({ground.x, ground.y}, ground);
+        c.blits.key_black(SurfaceId::TextCanvas, colour.x, colour.y, 0, 0, margin, colour.h);
+        c.blits.key_black(SurfaceId::TextCanvas, colour.x + margin, colour.y, 0, line.strip->top,
+                          ground.w - margin, colour.h);
+        c.blits.key_white(SurfaceId::FaceBuffer, ground.x, ground.y, colour.x, colour.y, ground.w,
+                          ground.h);
     }
-    blits(p).copy(SurfaceId::FaceBuffer, kTitleField.x, kTitleField.y, ground.x, ground.y, ground.w,
-                  ground.h);
-    int& bias = p.face.seek_knob_bias;
-    bias = p.input.title_hover ? 5 : std::max(bias - 7, -255);
-    const SpriteRect knob = sprite(SpriteId::SeekKnob).rect;
-    blits(p).fade(SurfaceId::SkinSheet, kSeekKnobOrigin.x + p.input.seek_knob, kSeekKnobOrigin.y,
-                  knob.x, knob.y, knob.w, knob.h, bias);
+    c.blits.copy(SurfaceId::FaceBuffer, kTitleField.x, kTitleField.y, ground.x, ground.y, ground.w,
+                 ground.h);
+    Knob::draw_over_title(p, c);
 }
 
 }  // namespace
@@ -167,13 +174,51 @@ int wrap_scroll(int s, int text_width) {
     return s >= text_width ? -kScrollGap : s;
 }
 
-void draw_title_fields(Player& p) {
+void Title::display_line_press(Player& p) {
+    int& mode = p.index.display_field_mode;
+    if (mode == 0)
+        mode = 1;
+    else if (mode == 1 && p.index.index_time_count >= 1)
+        mode = 2;
+    else
+        mode = 0;
+    p.media.title_scroll = -144;
+}
+
+void Title::title_field_press(Player& p) {
+    p.settings.title_field_mode = p.settings.title_field_mode ? 0 : 1;
+}
+
+void Title::hover(Player& p, Point pt) {
+    p.input.title_hover = on(Hit::TitleField, pt) ? 1 : 0;
+}
+
+void Title::step(Player& p, FaceFrame& f) {
     if (p.transport.selection_pending > 0) return;
-    title_pace(p);
-    if (p.index.display_field_mode == 1) show_lit(p, SpriteId::DisplayModeLamp);
+    f.title_paced = title_pace(p);
     redraw_timed_text(p);
-    draw_display_field(p);
-    if (p.settings.title_field_mode == 1) draw_title_field(p);
+    if (!timed_text_stands(p)) {
+        int& s = p.media.title_scroll;
+        s = wrap_scroll(s, display_text(p).width);
+    }
+    if (p.settings.title_field_mode != 1) return;
+    const TitleLine line = title_line(p);
+    const SpriteRect ground = sprite(SpriteId::TitleBar).rect;
+    f.title_restage = !p.skin.text_canvas.loaded() ||
+                      !title_staged(p, *line.strip, line.margin, ground.w, ground.h);
+    Knob::fade_over_title_step(p);
+}
+
+void Title::after_drawing(Player& p, const FaceFrame& f) {
+    int& ticks = p.geometry.zoom_display_ticks;
+    if (f.title_paced && ticks > 0) ticks -= 1;
+}
+
+void Title::draw(const Player& p, const FaceFrame& f, FaceCanvas& c) {
+    if (p.transport.selection_pending > 0) return;
+    if (p.index.display_field_mode == 1) c.show_lit(SpriteId::DisplayModeLamp);
+    draw_display_field(p, c);
+    if (p.settings.title_field_mode == 1) draw_title_field(p, f, c);
 }
 
 }  // namespace rq

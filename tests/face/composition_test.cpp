@@ -1,12 +1,14 @@
-// The composed face, read back against the sheet: counters, the time
-// readout, the speed display, the keypad's blinking number, the badge's
-// fall, and the display line's scroll over whole cycles.
+// The composed face, read back against the sheet: counters and the zoom
+// value, the time readout, the speed display, the keypad's blinking
+// number, the badge's fall, and the display line's scroll over whole
+// cycles.
 
 #include <string>
 #include <vector>
 
-#include "face_test.h"
 #include "skin/text_canvas.h"
+#include "support/face_clicks.h"
+#include "support/face_test.h"
 
 namespace rq::test {
 namespace {
@@ -30,6 +32,26 @@ TEST_F(FaceComposition, CounterShowsEntriesAndTheCurrentOne) {
                                     counter_digit(3)};
     for (int i = 0; i < 7; ++i)
         EXPECT_TRUE(shows({kCounterX[size_t(i)], kCounterY}, expected[i])) << "place " << i;
+}
+
+// The zoom value shows for its count of paced steps, the last one
+// included, and the entry counters come back on the pass after.
+TEST_F(FaceComposition, ZoomValueShowsThroughItsLastPacedStep) {
+    pw().stores.path_list.insert_at(-1, "/media/a.mp3");
+    pw().playlist.entry_count = 1;
+    pw().geometry.zoom_percent = 150;
+    pw().geometry.zoom_display_ticks = 2;
+    const FacePoint label = face_place(SpriteId::ZoomLabel);
+    for (int left : {1, 0}) {
+        compose();
+        EXPECT_EQ(pw().geometry.zoom_display_ticks, left);
+        EXPECT_TRUE(shows(label, lit(sprite(SpriteId::ZoomLabel).rect))) << left;
+        EXPECT_TRUE(shows({kCounterX[4], kCounterY}, counter_digit(1))) << left;
+    }
+    compose();
+    EXPECT_TRUE(plain(face_rect(SpriteId::ZoomLabel)));
+    EXPECT_TRUE(shows({kCounterX[6], kCounterY}, counter_digit(1)));
+    EXPECT_TRUE(shows({kCounterX[3], kCounterY}, sprite(SpriteId::CounterSeparator).rect));
 }
 
 TEST_F(FaceComposition, TimeReadoutInEachMode) {
@@ -116,6 +138,20 @@ TEST_F(FaceComposition, TypedKeypadNumberBlinks) {
                 shows({kKeypadNumberX[2], kKeypadNumberY}, cell(SpriteId::KeypadDigitsLit, 3)));
         }
     }
+}
+
+// A clicked key shows pressed on the pass that carries out its release,
+// and then no more.
+TEST_F(FaceComposition, ClickedKeypadKeyShowsPressedForOnePass) {
+    pw().settings.keypad_mode = 1;
+    const SpriteRect five = keypad_key(5)->rect;
+    const SpriteRect pressed = lit({five.x + kKeypadSheetOffset, five.y, five.w, five.h});
+    click(pw(), {five.x + 2, five.y + 2});
+    compose();
+    EXPECT_TRUE(shows({five.x, five.y}, pressed));
+    EXPECT_EQ(pw().input.keypad_key, -1);
+    compose();
+    EXPECT_TRUE(shows({five.x, five.y}, {five.x + kKeypadSheetOffset, five.y, five.w, five.h}));
 }
 
 TEST_F(FaceComposition, ReleasedBadgeFallsFasterUntilGone) {
