@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rq::PlayerWindow& p = clip.pw;
     clip.put(".idx", rq::fuzz::bytes(data, size));
     rq::load_index(p);
-    const rq::HiddenStores& s = p.stores;
+    const rq::Stores& s = p.stores;
     check(s.index_marks.count() == s.index_texts.count(), "a text per mark");
     for (int i = 0; i < s.index_marks.count(); ++i)
         check(s.index_marks.text(i).find(']') == std::string::npos, "a mark ends at its \"]\"");

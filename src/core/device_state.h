@@ -6,8 +6,8 @@
 namespace rq {
 
 struct DeviceState {
-    int stopped = 0;              // 1: no file open on the device
-    int paused = 0;               // 1: the open file is paused
+    bool stopped = false;         // 1: no file open on the device
+    bool paused = false;          // 1: the open file is paused
     int position = 0;             // last position read, or the next seek target (current unit)
     int speed_index = 0;          // -9..9: negative rewinds, positive forwards, 0 normal play
     int prefer_milliseconds = 1;  // the user's time unit: 1 milliseconds, 0 frames

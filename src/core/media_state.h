@@ -14,7 +14,7 @@ struct MediaState {
     std::string tag_title;                    // UTF-8, from the ID3 tag; "" without one
     std::string tag_artist;                   // UTF-8, from the ID3 tag
     long long current_file_size = 0;          // bytes; part of the index file names
-    int audio_info_valid = 0;                 // 1 for ".mp3" and ".rmp"
+    bool audio_info_valid = false;            // 1 for ".mp3" and ".rmp"
     std::array<int, 3> bitrate_digits{};      // kbit/s: hundreds, tens, units
     std::array<int, 2> sample_rate_digits{};  // kHz: tens, units
     Point dest_origin{0, 0};                  // picture origin as the device reported it

@@ -92,7 +92,7 @@ class Player {
     EditorState editor;
     IndexMarkState marks;
     IndexState index;
-    HiddenStores stores;
+    Stores stores;
     SkinSurfaces skin;  // FaceBuffer, SkinSheet, TextCanvas
     UnsavedFiles unsaved;
 

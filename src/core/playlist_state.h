@@ -18,7 +18,7 @@ struct PlaylistState {
     std::vector<int> shuffle_order;  // a permutation of 0 .. shuffle_count - 1
     int shuffle_position = 0;
     int shuffle_count = 0;
-    int editor_open = 0;         // 1 while the editor window exists
+    bool editor_open = false;    // 1 while the editor window exists
     int marked_entry = 0;        // row carrying the ">" marker in the editor
     int editor_entry_count = 0;  // entry count the editor publishes
     // Entries opened in a row that the device could not open; a whole pass
@@ -35,10 +35,10 @@ struct EditorState {
     ListStore folder_queue;  // folders still to scan during a drop on the editor
     int editor_request = 0;  // 1 play requested_entry, 10 resized
     int requested_entry = 0;
-    int editor_moved = 0;     // 1 after the window moved; cleared when queried
-    Size editor_client_size;  // pixels, from the last size change
-    std::string shown_path;   // the read-only box: a folder or the last list file
-    int sort_mode = 0;        // 0 path up, 1 path down, 2 name up, 3 name down
+    bool editor_moved = false;  // 1 after the window moved; cleared when queried
+    Size editor_client_size;    // pixels, from the last size change
+    std::string shown_path;     // the read-only box: a folder or the last list file
+    int sort_mode = 0;          // 0 path up, 1 path down, 2 name up, 3 name down
     // Where the window opened instead of the default place, which stays
     // saved until the user moves the window; nullopt at the saved place.
     std::optional<Point> beside_face;

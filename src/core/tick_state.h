@@ -11,14 +11,14 @@
 namespace rq {
 
 struct TickState {
-    int tick_phase = 0;       // timer ticks since the last main tick
-    int tick_divider = 5;     // 0: every tick is a main tick; 5: every fifth
-    int tick_done_first = 0;  // 1 once the start-up work has run
-    int quit_requested = 0;   // 1: shut down on the next main tick
-    int busy = 0;             // 1 while a file opens or files are added
-    int fullscreen = 0;
-    int window_active = 1;       // the main window is active and not minimised
-    int background_changed = 0;  // 1: reload SkinSheet on the next tick
+    int tick_phase = 0;            // timer ticks since the last main tick
+    int tick_divider = 5;          // 0: every tick is a main tick; 5: every fifth
+    bool tick_done_first = false;  // 1 once the start-up work has run
+    bool quit_requested = false;   // 1: shut down on the next main tick
+    bool busy = false;             // 1 while a file opens or files are added
+    bool fullscreen = false;
+    bool window_active = true;        // the main window is active and not minimised
+    bool background_changed = false;  // 1: reload SkinSheet on the next tick
 };
 
 // The face's own pacing and looks, kept between face passes.
@@ -29,11 +29,11 @@ struct FaceState {
 
     // The badge: dragged off its home with the mouse, it falls off the face
     // and is gone for good (settings.badge_gone).
-    int badge_drag = 0;     // 1 while the left button drags it
-    Point badge_offset;     // pixels from home
-    int badge_falling = 0;  // 0 resting, else the step of its fall, 1..20
+    bool badge_drag = false;  // 1 while the left button drags it
+    Point badge_offset;       // pixels from home
+    int badge_falling = 0;    // 0 resting, else the step of its fall, 1..20
 
-    int counter_shows_zoom = 0;  // 1: a click switched the counter field to the zoom value
+    bool counter_shows_zoom = false;  // 1: a click switched the counter field to the zoom value
     // Bias of the seek knob faded over the title field: 5 while the pointer
     // is over the field, else falling by 7 a pass to -255 (invisible).
     int seek_knob_bias = -255;
@@ -48,7 +48,7 @@ struct FaceState {
 
     // This pass's blits; they run only when the face would change.
     BlitList blits;
-    int drawn = 0;  // 1: this pass's blits ran
+    bool drawn = false;  // 1: this pass's blits ran
 
     // The visible 407 x 93 bytes as last presented: an unchanged face is
     // not presented again.

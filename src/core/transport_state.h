@@ -53,28 +53,28 @@ struct AbPoint {
 
 struct TransportState {
     Command pending_command = Command::None;
-    int speed_step_request = 0;  // +1 / -1 for the next main tick
-    int wheel_step = 0;          // +1 / -1 from wheel and scroll input
-    int toggle_request = 0;      // 1: toggle play/pause on the next main tick
-    int key_lock_ticks = 0;      // main ticks during which key commands are ignored
-    int key_flags = 0;           // search keys held: 1 comma, 2 Right, 4 Left, 8 period
+    int speed_step_request = 0;   // +1 / -1 for the next main tick
+    int wheel_step = 0;           // +1 / -1 from wheel and scroll input
+    bool toggle_request = false;  // 1: toggle play/pause on the next main tick
+    int key_lock_ticks = 0;       // main ticks during which key commands are ignored
+    int key_flags = 0;            // search keys held: 1 comma, 2 Right, 4 Left, 8 period
     int previous_key_flags = 0;
-    int slow_step = 0;                    // 1: one frame step instead of a timed jump
+    bool slow_step = false;               // 1: one frame step instead of a timed jump
     int search_rate = 0;                  // wheel mode of this search: 0 seconds, 1 30 ms units
-    int right_search = 0;                 // 1: search started with the right button
-    int button_search = 0;                // 1: a face search button is held this tick
+    bool right_search = false;            // 1: search started with the right button
+    bool button_search = false;           // 1: a face search button is held this tick
     int dial_mode = 0;                    // 0 none, 1 jog, 2 shuttle
     std::array<int, 20> button_timers{};  // main ticks a face button stays lit
     int ab_state = 0;                     // 0 off, 1 set A, 2 A set, 3 set B, 4 looping
     AbPoint ab_point_a, ab_point_b;
-    int back_restart_ticks = 0;   // a back press within this many main ticks steps back
-    int keypad_number = 0;        // 0..999
-    int keypad_number_ticks = 0;  // keypad_number counts while this is above 1
-    int direct_jump_key = 0;      // 12 back / 13 next: jump to entry keypad_number
-    int selection_pending = 0;    // 1: the current entry changed while stopped
+    int back_restart_ticks = 0;      // a back press within this many main ticks steps back
+    int keypad_number = 0;           // 0..999
+    int keypad_number_ticks = 0;     // keypad_number counts while this is above 1
+    int direct_jump_key = 0;         // 12 back / 13 next: jump to entry keypad_number
+    bool selection_pending = false;  // 1: the current entry changed while stopped
     int track_display_ticks = 0;
     int track_display_number = 0;  // 1-based
-    int stop_request = 0;          // 1: stop_playback after the command pass
+    bool stop_request = false;     // 1: stop_playback after the command pass
     int index_back_ticks = 0;      // a second previous-mark press within this goes back further
     int remote_seek_ms = -1;       // a remote control's seek target; -1 none
 

@@ -214,7 +214,7 @@ void save_index(Player& p) {
     if (p.marks.index_changed == 0) return;
     if (p.media.current_path.empty()) return;
 
-    const HiddenStores& s = p.stores;
+    const Stores& s = p.stores;
     std::string bytes;
     for (int i = 0; i < s.index_free_lines.count(); ++i)
         bytes += s.index_free_lines.text(i) + "\r\n";

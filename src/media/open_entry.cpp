@@ -126,6 +126,70 @@ bool open_in_folder(Player& p, const std::string& open_command, bool in_folder) 
     return false;
 }
 
+// Opens the file and hands the device its picture target: the full-screen
+// input window, or the video window (the main window to the bottom when
+// the video size is the desktop's).
+bool open_on_device(Player& p, const std::string& open_command, bool in_folder) {
+    ChildWindows& w = p.windows();
+    const bool opened = open_in_folder(p, open_command, in_folder);
+    p.send("stop movie");
+    if (p.tick.fullscreen) {
+        p.send("window movie handle default");
+        send_target(p, w.full_screen_input.handle());
+    } else if (p.settings.video_size_mode <= 5) {
+        send_target(p, w.video_window.handle());
+    } else {
+        p.send("window movie handle default state minimized");
+        send_target(p, w.video_window.handle());
+        const Point pos = p.settings.main_window_pos;
+        p.host().place(
+            {pos.x, pos.y, p.main_window_width(), kMainWindowHeight, ZOrder::Bottom, true, false});
+    }
+    return opened;
+}
+
+// Where the device put the picture (moved to its full-screen place), and
+// the length in both units.
+void read_placement_and_length(Player& p) {
+    DeviceState& d = p.device;
+    read_destination(p);
+    if (p.tick.fullscreen) {
+        Rect dest = full_screen_destination(p.media.native_size, p.geometry.screen_size,
+                                            p.settings.fullscreen_fit_mode);
+        dest.y += 20;
+        send_destination(p, dest);
+    }
+
+    set_time_format(p, 0);
+    d.length_frames = p.query_number("status movie length");
+    set_time_format(p, 1);
+    d.length_ms = p.query_number("status movie length");
+    d.prefer_milliseconds = set_time_format(p, d.prefer_milliseconds);
+}
+
+// Plays what opened; a whole pass of entries that failed stops instead of
+// cycling on.
+OpenResult start_or_pass(Player& p, bool opened) {
+    DeviceState& d = p.device;
+    PlaylistState& pl = p.playlist;
+    OpenResult result = opened ? OpenResult::Opened : OpenResult::NotOpened;
+    if (pl.entry_count == 0) {
+        p.transport.pending_command = Command::Stop;
+    } else {
+        d.stopped = 0;
+        d.paused = 0;
+        if (!p.tick.fullscreen) p.send("play movie");
+    }
+    if (opened) {
+        pl.failed_opens = 0;
+    } else if (++pl.failed_opens >= pl.entry_count) {
+        // Every entry of a whole pass failed: stop instead of cycling on.
+        pl.failed_opens = 0;
+        stop_playback(p);
+    }
+    return result;
+}
+
 void finish(Player& p) {
     if (p.tick.window_active) p.host().focus_scroll_bar();
     p.tick.busy = 0;
@@ -136,7 +200,6 @@ void finish(Player& p) {
 OpenResult open_current_entry(Player& p) {
     DeviceState& d = p.device;
     PlaylistState& pl = p.playlist;
-    ChildWindows& w = p.windows();
     p.marks.index_changed = 0;
     p.transport.ab_state = 0;
     p.media.audio_info_valid = 0;
@@ -155,8 +218,7 @@ OpenResult open_current_entry(Player& p) {
     p.media.current_path = path;
 
     const PathParts parts = split_path(path);
-    p.stores.lowercase_box.set_text(parts.extension);
-    p.media.current_extension = p.stores.lowercase_box.text();
+    p.media.current_extension = ascii_lower(parts.extension);
     p.settings.current_folder = parts.folder;
     const std::string file_text = parts.name + parts.extension;
 
@@ -172,60 +234,16 @@ OpenResult open_current_entry(Player& p) {
     // The open names the file by its bare name, so it resolves in its folder.
     const bool in_folder = enter_folder(p.env.cwd, parts.folder);
 
-    bool opened;
-    if (p.tick.fullscreen) {
-        opened = open_in_folder(p, open_command, in_folder);
-        p.send("stop movie");
-        p.send("window movie handle default");
-        send_target(p, w.full_screen_input.handle());
-    } else {
-        opened = open_in_folder(p, open_command, in_folder);
-        p.send("stop movie");
-        if (p.settings.video_size_mode <= 5) {
-            send_target(p, w.video_window.handle());
-        } else {
-            p.send("window movie handle default state minimized");
-            send_target(p, w.video_window.handle());
-            const Point pos = p.settings.main_window_pos;
-            p.host().place({pos.x, pos.y, p.main_window_width(), kMainWindowHeight, ZOrder::Bottom,
-                            true, false});
-        }
-    }
+    const bool opened = open_on_device(p, open_command, in_folder);
 
-    read_destination(p);
-    if (p.tick.fullscreen) {
-        Rect dest = full_screen_destination(p.media.native_size, p.geometry.screen_size,
-                                            p.settings.fullscreen_fit_mode);
-        dest.y += 20;
-        send_destination(p, dest);
-    }
-
-    set_time_format(p, 0);
-    d.length_frames = p.query_number("status movie length");
-    set_time_format(p, 1);
-    d.length_ms = p.query_number("status movie length");
-    d.prefer_milliseconds = set_time_format(p, d.prefer_milliseconds);
+    read_placement_and_length(p);
 
     pl.entry_count = p.stores.path_list.count();
     load_index(p);
     load_timed_text(p);
     layout(p);
 
-    OpenResult result = opened ? OpenResult::Opened : OpenResult::NotOpened;
-    if (pl.entry_count == 0) {
-        p.transport.pending_command = Command::Stop;
-    } else {
-        d.stopped = 0;
-        d.paused = 0;
-        if (!p.tick.fullscreen) p.send("play movie");
-    }
-    if (opened) {
-        pl.failed_opens = 0;
-    } else if (++pl.failed_opens >= pl.entry_count) {
-        // Every entry of a whole pass failed: stop instead of cycling on.
-        pl.failed_opens = 0;
-        stop_playback(p);
-    }
+    const OpenResult result = start_or_pass(p, opened);
     d.position = 0;
 
     render_title_lines(p, file_text, tag);

@@ -110,11 +110,4 @@ int ListStore::first_selected() const {
     return -1;
 }
 
-void TextStore::set_text(std::string text) {
-    if (lowercase_)
-        for (char& c : text)
-            c = static_cast<char>(fold(c));
-    text_ = std::move(text);
-}
-
 }  // namespace rq

@@ -70,16 +70,13 @@ class ListStore {
     Listener listener_;
 };
 
-// Model of an edit control. With `lowercase` set it behaves like an edit of
-// lower-case style: text written into it reads back in lower case.
+// One line of text, as an edit control holds it.
 class TextStore {
   public:
-    explicit TextStore(bool lowercase = false) : lowercase_(lowercase) {}
     const std::string& text() const { return text_; }
-    void set_text(std::string text);
+    void set_text(std::string text) { text_ = std::move(text); }
 
   private:
-    bool lowercase_;
     std::string text_;
 };
 

@@ -101,150 +101,174 @@ std::string MciChannel::query(std::string_view command) {
 }
 
 int MciChannel::send(std::string_view command, char* reply, size_t reply_size) {
-    std::string answer;
-    bool has_answer = false;
-    int rc = dispatch(command, answer, has_answer);
-    if (rc == kOk && has_answer && reply && reply_size > 0) {
-        size_t n = std::min(answer.size(), reply_size - 1);
-        std::memcpy(reply, answer.data(), n);
+    Reply answer;
+    int rc = dispatch(command, answer);
+    if (rc == kOk && answer.given && reply && reply_size > 0) {
+        size_t n = std::min(answer.text.size(), reply_size - 1);
+        std::memcpy(reply, answer.text.data(), n);
         reply[n] = '\0';
     }
-    log(command, rc, has_answer ? std::string_view(answer) : std::string_view());
+    log(command, rc, answer.given ? std::string_view(answer.text) : std::string_view());
     return rc;
 }
 
-int MciChannel::dispatch(std::string_view cmd, std::string& answer, bool& has_answer) {
-    constexpr std::string_view kOpen = "open \"";
-    constexpr std::string_view kOpenTail = "\" type mpegvideo alias movie";
-    if (starts_with(cmd, kOpen)) {
-        if (cmd.size() < kOpen.size() + kOpenTail.size() ||
-            cmd.substr(cmd.size() - kOpenTail.size()) != kOpenTail)
-            return kUnrecognized;
-        std::string name(cmd.substr(kOpen.size(), cmd.size() - kOpen.size() - kOpenTail.size()));
-        if (engine_.is_open()) return kInUse;
-        // The device resolves a bare name against the current directory.
-        name = cwd_.resolve(name);
-        if (!engine_.open(name)) return kCannotOpen;
-        unit_ = TimeUnit::Milliseconds;
-        destination_.reset();
-        return kOk;
-    }
+// The verbs the device knows, each with the rest of its command after the
+// alias. A verb not listed, or a known verb with words it does not take,
+// is unrecognised before the device is asked whether anything is open.
+const MciChannel::Verb MciChannel::kVerbs[] = {
+    {"close", &MciChannel::close},    {"stop", &MciChannel::stop},
+    {"pause", &MciChannel::pause},    {"play", &MciChannel::play},
+    {"seek", &MciChannel::seek},      {"status", &MciChannel::status},
+    {"set", &MciChannel::set_format}, {"window", &MciChannel::window},
+    {"where", &MciChannel::where},    {"put", &MciChannel::put},
+};
 
-    constexpr std::string_view kPrefix = "movie";
+int MciChannel::dispatch(std::string_view cmd, Reply& reply) {
+    if (starts_with(cmd, "open \"")) return open(cmd);
+
+    constexpr std::string_view kAlias = "movie";
     // Every other command names the alias as its second word.
     size_t blank = cmd.find(' ');
     if (blank == std::string_view::npos) return kUnrecognized;
     std::string_view verb = cmd.substr(0, blank);
     std::string_view rest = cmd.substr(blank + 1);
-    if (!starts_with(rest, kPrefix)) return kUnrecognized;
-    rest.remove_prefix(kPrefix.size());
-    bool bare = rest.empty();
+    if (!starts_with(rest, kAlias)) return kUnrecognized;
+    rest.remove_prefix(kAlias.size());
+    const bool bare = rest.empty();
     if (!bare) {
         if (rest.front() != ' ') return kUnrecognized;
         rest.remove_prefix(1);
     }
-
-    auto need_open = [&]() { return engine_.is_open(); };
-
-    if (verb == "close" && bare) {
-        if (!need_open()) return kNotOpen;
-        engine_.close();
-        destination_.reset();
-        return kOk;
-    }
-    if (verb == "stop" && bare) {
-        if (!need_open()) return kNotOpen;
-        engine_.stop();
-        return kOk;
-    }
-    if (verb == "pause" && bare) {
-        if (!need_open()) return kNotOpen;
-        engine_.pause();
-        return kOk;
-    }
-    if (verb == "play") {
-        if (!bare && !starts_with(rest, "from ")) return kUnrecognized;
-        std::optional<int> from;
-        if (!bare) {
-            from = parse_arg(rest.substr(5));
-            if (!from) return kUnrecognized;
-        }
-        if (!need_open()) return kNotOpen;
-        if (from) engine_.seek(*from < 0 ? 0 : *from, unit_);
-        engine_.play();
-        return kOk;
-    }
-    if (verb == "seek") {
-        if (!starts_with(rest, "to ")) return kUnrecognized;
-        auto to = parse_arg(rest.substr(3));
-        if (!to) return kUnrecognized;
-        if (!need_open()) return kNotOpen;
-        engine_.seek(*to < 0 ? 0 : *to, unit_);
-        return kOk;
-    }
-    if (verb == "status") {
-        if (rest != "position" && rest != "length" && rest != "mode" && rest != "time format")
-            return kUnrecognized;
-        if (!need_open()) return kNotOpen;
-        has_answer = true;
-        if (rest == "position")
-            answer = std::to_string(engine_.position(unit_));
-        else if (rest == "length")
-            answer = std::to_string(engine_.length(unit_));
-        else if (rest == "mode")
-            answer = mode_word(engine_.mode());
-        else
-            answer = unit_ == TimeUnit::Milliseconds ? "milliseconds" : "frames";
-        return kOk;
-    }
-    if (verb == "set") {
-        if (rest != "time format frames" && rest != "time format milliseconds")
-            return kUnrecognized;
-        if (!need_open()) return kNotOpen;
-        unit_ = rest == "time format frames" ? TimeUnit::Frames : TimeUnit::Milliseconds;
-        return kOk;
-    }
-    if (verb == "window") {
-        if (!starts_with(rest, "handle ")) return kUnrecognized;
-        std::string_view target = rest.substr(7);
-        int handle = kDefaultTarget;
-        bool minimized = false;
-        if (target == "default") {
-        } else if (target == "default state minimized") {
-            minimized = true;
-        } else {
-            auto h = parse_arg(target);
-            if (!h) return kUnrecognized;
-            handle = *h;
-        }
-        if (!need_open()) return kNotOpen;
-        engine_.set_target(handle, minimized);
-        return kOk;
-    }
-    if (verb == "where") {
-        if (rest != "destination") return kUnrecognized;
-        if (!need_open()) return kNotOpen;
-        has_answer = true;
-        std::optional<Rect> r = destination_;
-        if (!r) r = engine_.native_size();
-        if (r)
-            answer = std::to_string(r->x) + " " + std::to_string(r->y) + " " +
-                     std::to_string(r->w) + " " + std::to_string(r->h);
-        return kOk;
-    }
-    if (verb == "put") {
-        if (!starts_with(rest, "destination at ")) return kUnrecognized;
-        auto v = parse_args<4>(rest.substr(15));
-        if (!v) return kUnrecognized;
-        if (!need_open()) return kNotOpen;
-        const Rect r{(*v)[0], (*v)[1], (*v)[2], (*v)[3]};
-        // A file without a picture has no destination to move.
-        if (!engine_.native_size()) return kOk;
-        destination_ = r;
-        engine_.set_destination(r);
-        return kOk;
-    }
+    for (const Verb& v : kVerbs)
+        if (v.word == verb) return (this->*v.run)(Args{rest, bare}, reply);
     return kUnrecognized;
+}
+
+int MciChannel::open(std::string_view cmd) {
+    constexpr std::string_view kOpen = "open \"";
+    constexpr std::string_view kOpenTail = "\" type mpegvideo alias movie";
+    if (cmd.size() < kOpen.size() + kOpenTail.size() ||
+        cmd.substr(cmd.size() - kOpenTail.size()) != kOpenTail)
+        return kUnrecognized;
+    std::string name(cmd.substr(kOpen.size(), cmd.size() - kOpen.size() - kOpenTail.size()));
+    if (engine_.is_open()) return kInUse;
+    // The device resolves a bare name against the current directory.
+    name = cwd_.resolve(name);
+    if (!engine_.open(name)) return kCannotOpen;
+    unit_ = TimeUnit::Milliseconds;
+    destination_.reset();
+    return kOk;
+}
+
+int MciChannel::close(Args a, Reply&) {
+    if (!a.bare) return kUnrecognized;
+    if (!engine_.is_open()) return kNotOpen;
+    engine_.close();
+    destination_.reset();
+    return kOk;
+}
+
+int MciChannel::stop(Args a, Reply&) {
+    if (!a.bare) return kUnrecognized;
+    if (!engine_.is_open()) return kNotOpen;
+    engine_.stop();
+    return kOk;
+}
+
+int MciChannel::pause(Args a, Reply&) {
+    if (!a.bare) return kUnrecognized;
+    if (!engine_.is_open()) return kNotOpen;
+    engine_.pause();
+    return kOk;
+}
+
+int MciChannel::play(Args a, Reply&) {
+    if (!a.bare && !starts_with(a.rest, "from ")) return kUnrecognized;
+    std::optional<int> from;
+    if (!a.bare) {
+        from = parse_arg(a.rest.substr(5));
+        if (!from) return kUnrecognized;
+    }
+    if (!engine_.is_open()) return kNotOpen;
+    if (from) engine_.seek(*from < 0 ? 0 : *from, unit_);
+    engine_.play();
+    return kOk;
+}
+
+int MciChannel::seek(Args a, Reply&) {
+    if (!starts_with(a.rest, "to ")) return kUnrecognized;
+    auto to = parse_arg(a.rest.substr(3));
+    if (!to) return kUnrecognized;
+    if (!engine_.is_open()) return kNotOpen;
+    engine_.seek(*to < 0 ? 0 : *to, unit_);
+    return kOk;
+}
+
+int MciChannel::status(Args a, Reply& reply) {
+    const std::string_view item = a.rest;
+    if (item != "position" && item != "length" && item != "mode" && item != "time format")
+        return kUnrecognized;
+    if (!engine_.is_open()) return kNotOpen;
+    reply.given = true;
+    if (item == "position")
+        reply.text = std::to_string(engine_.position(unit_));
+    else if (item == "length")
+        reply.text = std::to_string(engine_.length(unit_));
+    else if (item == "mode")
+        reply.text = mode_word(engine_.mode());
+    else
+        reply.text = unit_ == TimeUnit::Milliseconds ? "milliseconds" : "frames";
+    return kOk;
+}
+
+int MciChannel::set_format(Args a, Reply&) {
+    if (a.rest != "time format frames" && a.rest != "time format milliseconds")
+        return kUnrecognized;
+    if (!engine_.is_open()) return kNotOpen;
+    unit_ = a.rest == "time format frames" ? TimeUnit::Frames : TimeUnit::Milliseconds;
+    return kOk;
+}
+
+int MciChannel::window(Args a, Reply&) {
+    if (!starts_with(a.rest, "handle ")) return kUnrecognized;
+    std::string_view target = a.rest.substr(7);
+    int handle = kDefaultTarget;
+    bool minimized = false;
+    if (target == "default state minimized") {
+        minimized = true;
+    } else if (target != "default") {
+        auto h = parse_arg(target);
+        if (!h) return kUnrecognized;
+        handle = *h;
+    }
+    if (!engine_.is_open()) return kNotOpen;
+    engine_.set_target(handle, minimized);
+    return kOk;
+}
+
+int MciChannel::where(Args a, Reply& reply) {
+    if (a.rest != "destination") return kUnrecognized;
+    if (!engine_.is_open()) return kNotOpen;
+    reply.given = true;
+    std::optional<Rect> r = destination_;
+    if (!r) r = engine_.native_size();
+    if (r)
+        reply.text = std::to_string(r->x) + " " + std::to_string(r->y) + " " +
+                     std::to_string(r->w) + " " + std::to_string(r->h);
+    return kOk;
+}
+
+int MciChannel::put(Args a, Reply&) {
+    if (!starts_with(a.rest, "destination at ")) return kUnrecognized;
+    auto v = parse_args<4>(a.rest.substr(15));
+    if (!v) return kUnrecognized;
+    if (!engine_.is_open()) return kNotOpen;
+    const Rect r{(*v)[0], (*v)[1], (*v)[2], (*v)[3]};
+    // A file without a picture has no destination to move.
+    if (!engine_.native_size()) return kOk;
+    destination_ = r;
+    engine_.set_destination(r);
+    return kOk;
 }
 
 void MciChannel::log(std::string_view command, int rc, std::string_view reply) {

@@ -33,7 +33,32 @@ class MciChannel {
     PlaybackEngine& engine() { return engine_; }
 
   private:
-    int dispatch(std::string_view cmd, std::string& answer, bool& has_answer);
+    struct Reply {
+        std::string text;
+        bool given = false;  // a query that succeeded answers, even with ""
+    };
+    struct Args {
+        std::string_view rest;  // the words after the alias
+        bool bare;              // nothing after the alias
+    };
+    struct Verb {
+        std::string_view word;
+        int (MciChannel::*run)(Args, Reply&);
+    };
+    static const Verb kVerbs[];
+
+    int dispatch(std::string_view cmd, Reply& reply);
+    int open(std::string_view cmd);
+    int close(Args a, Reply&);
+    int stop(Args a, Reply&);
+    int pause(Args a, Reply&);
+    int play(Args a, Reply&);
+    int seek(Args a, Reply&);
+    int status(Args a, Reply& reply);
+    int set_format(Args a, Reply&);
+    int window(Args a, Reply&);
+    int where(Args a, Reply& reply);
+    int put(Args a, Reply&);
     void log(std::string_view command, int rc, std::string_view reply);
 
     PlaybackEngine& engine_;

@@ -15,6 +15,13 @@
 
 namespace rq {
 
+std::string ascii_lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
 PathParts split_path(std::string_view path) {
     PathParts p;
     size_t slash = path.rfind('/');

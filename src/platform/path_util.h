@@ -19,6 +19,9 @@ struct PathParts {
 
 PathParts split_path(std::string_view path);
 
+// A..Z to a..z, other bytes as they are (extensions are compared so).
+std::string ascii_lower(std::string_view text);
+
 // The folder of a file path with its trailing "/" ("" when there is none).
 std::string folder_of(std::string_view path);
 

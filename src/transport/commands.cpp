@@ -46,78 +46,96 @@ void change_video_size(Player& p, int step) {
 void check_end_of_file(Player& p) {
     char mode[8] = {};
     const int rc = p.env.mci.send("status movie mode", mode, sizeof mode);
-    p.stores.lowercase_box.set_text(mode);
     if (rc != 0 || std::string(mode) == "stopped") p.transport.pending_command = Command::Next;
 }
+
+void done(Player& p) {
+    p.transport.pending_command = Command::None;
+}
+
+void open_entry(Player& p) {
+    open_current_entry(p);
+    done(p);
+}
+
+void play(Player& p) {
+    p.device.speed_index = 0;
+    p.send("play movie");
+    p.device.paused = 0;
+    done(p);
+}
+
+void pause(Player& p) {
+    p.device.speed_index = 0;
+    p.send("pause movie");
+    p.device.paused = 1;
+    done(p);
+}
+
+void stop(Player& p) {
+    stop_playback(p);
+    done(p);
+}
+
+void fast_reverse(Player& p) {
+    p.device.speed_index = -2;
+    done(p);
+}
+
+void fast_forward(Player& p) {
+    p.device.speed_index = 2;
+    done(p);
+}
+
+void normal_speed(Player& p) {
+    p.device.speed_index = 0;
+    if (playing(p.device)) {
+        p.transport.key_lock_ticks = 2;
+        p.send("play movie");
+    }
+    done(p);
+}
+
+void smaller_picture(Player& p) {
+    change_video_size(p, -1);
+}
+
+void larger_picture(Player& p) {
+    change_video_size(p, +1);
+}
+
+// What each command does on the pass that finds it. The release commands
+// are not here: they wait for the left button to come up.
+struct CommandHandler {
+    Command code;
+    void (*run)(Player&);
+};
+constexpr CommandHandler kHandlers[] = {
+    {Command::Open, open_entry},
+    {Command::Play, play},
+    {Command::Pause, pause},
+    {Command::Stop, stop},
+    {Command::Previous, previous_entry},
+    {Command::Next, next_entry},
+    {Command::FastReverse, fast_reverse},
+    {Command::FastForward, fast_forward},
+    {Command::NormalSpeed, normal_speed},
+    {Command::SmallerPicture, smaller_picture},
+    {Command::LargerPicture, larger_picture},
+    {Command::EndOfFile, check_end_of_file},
+};
 
 }  // namespace
 
 void command_pass(Player& p) {
-    TransportState& t = p.transport;
-    DeviceState& d = p.device;
+    const TransportState& t = p.transport;
     Command code = t.pending_command;
     if (p.tick.fullscreen && code == Command::None) {
         if (t.direct_jump_key == 12) code = Command::Previous;
         if (t.direct_jump_key == 13) code = Command::Next;
     }
-    switch (code) {
-        case Command::None:
-        case Command::FileRelease:
-        case Command::ConfigRelease:
-        case Command::FullRelease:
-            break;
-        case Command::Open:
-            open_current_entry(p);
-            t.pending_command = Command::None;
-            break;
-        case Command::Play:
-            d.speed_index = 0;
-            p.send("play movie");
-            d.paused = 0;
-            t.pending_command = Command::None;
-            break;
-        case Command::Pause:
-            d.speed_index = 0;
-            p.send("pause movie");
-            d.paused = 1;
-            t.pending_command = Command::None;
-            break;
-        case Command::Stop:
-            stop_playback(p);
-            t.pending_command = Command::None;
-            break;
-        case Command::Previous:
-            previous_entry(p);
-            break;
-        case Command::Next:
-            next_entry(p);
-            break;
-        case Command::FastReverse:
-            d.speed_index = -2;
-            t.pending_command = Command::None;
-            break;
-        case Command::FastForward:
-            d.speed_index = 2;
-            t.pending_command = Command::None;
-            break;
-        case Command::NormalSpeed:
-            d.speed_index = 0;
-            if (playing(d)) {
-                t.key_lock_ticks = 2;
-                p.send("play movie");
-            }
-            t.pending_command = Command::None;
-            break;
-        case Command::SmallerPicture:
-            change_video_size(p, -1);
-            break;
-        case Command::LargerPicture:
-            change_video_size(p, +1);
-            break;
-        case Command::EndOfFile:
-            check_end_of_file(p);
-            break;
-    }
+    for (const CommandHandler& h : kHandlers)
+        if (h.code == code) return h.run(p);
 }
 
 void previous_entry(Player& p) {

@@ -53,12 +53,10 @@ TEST(ListStore, InsertDeleteAndSelection) {
     EXPECT_EQ(notified, 0);
 }
 
-TEST(TextStore, LowercaseStyle) {
-    TextStore lower(true), plain;
-    lower.set_text(".MPG");
-    plain.set_text(".MPG");
-    EXPECT_EQ(lower.text(), ".mpg");
-    EXPECT_EQ(plain.text(), ".MPG");
+TEST(PathUtil, AsciiLowerLeavesOtherBytes) {
+    // A CP932 or UTF-8 byte may never be folded: only A..Z change.
+    EXPECT_EQ(ascii_lower(".MPG"), ".mpg");
+    EXPECT_EQ(ascii_lower("\x82\x60Z@[`{"), "\x82\x60z@[`{");
 }
 
 TEST(PathUtil, SplitPath) {
