@@ -50,7 +50,7 @@ void BM_FacePassBusy(benchmark::State& state) {
     pw.media.sample_rate_digits = {4, 4};
     pw.settings.shuffle = 1;
     pw.settings.title_field_mode = 1;
-    pw.transport.ab_state = 4;
+    pw.transport.ab_state = rq::AbState::Looping;
     pw.input.title_hover = 1;
     pw.input.seek_knob = 100;
     pw.input.volume_knob = 30;

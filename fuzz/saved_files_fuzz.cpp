@@ -145,13 +145,13 @@ void captions(Draw& d, rq::fuzz::ClipPlayer& clip) {
     }
     clip.put(".txt", file);
     rq::load_timed_text(p);
-    check(p.index.timed_text_loaded == 1, "the captions are read");
+    check(p.timed_text.loaded == 1, "the captions are read");
     const std::vector<std::string> back = rows(p.stores.timed_text_lines);
     check(back.size() == timed.size() + 1, "a row per time, and row 0");
     check(back[0] == first_row, "row 0 holds the text at time 0");
     std::vector<std::pair<int, std::string>> read;
     for (size_t i = 1; i < back.size(); ++i)
-        read.emplace_back(p.index.index_times[i], back[i]);
+        read.emplace_back(p.timed_text.index_times[i], back[i]);
     check(std::is_sorted(read.begin(), read.end(),
                          [](const auto& a, const auto& b) { return a.first < b.first; }),
           "the times are in order");

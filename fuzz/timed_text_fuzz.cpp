@@ -17,10 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     clip.put(".txt", rq::fuzz::bytes(data, size));
     rq::load_timed_text(p);
 
-    const rq::IndexState& ix = p.index;
+    const rq::TimedTextState& ix = p.timed_text;
     const rq::ListStore& lines = p.stores.timed_text_lines;
     const int n = ix.index_time_count;
-    check(ix.table_loaded() && ix.timed_text_loaded == 1, "a file that is there is loaded");
+    check(ix.table_loaded() && ix.loaded == 1, "a file that is there is loaded");
     check(n == lines.count() && n >= 1 && n < rq::kIndexTimesSize, "a line per entry, in bounds");
     for (int k = 1; k < n; ++k)
         check(ix.index_times[size_t(k)] >= 1 &&

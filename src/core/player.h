@@ -10,7 +10,6 @@
 
 #include "core/device_state.h"
 #include "core/geometry_state.h"
-#include "core/index_state.h"
 #include "core/input_state.h"
 #include "core/media_state.h"
 #include "core/playlist_state.h"
@@ -18,6 +17,7 @@
 #include "core/settings.h"
 #include "core/stores.h"
 #include "core/tick_state.h"
+#include "core/timed_text_state.h"
 #include "core/transport_state.h"
 #include "platform/file_dialogs.h"
 #include "platform/file_locations.h"
@@ -91,7 +91,7 @@ class Player {
     PlaylistState playlist;
     EditorState editor;
     IndexMarkState marks;
-    IndexState index;
+    TimedTextState timed_text;
     Stores stores;
     SkinSurfaces skin;  // FaceBuffer, SkinSheet, TextCanvas
     UnsavedFiles unsaved;

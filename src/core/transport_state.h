@@ -26,6 +26,16 @@ enum class Command : int {
     EndOfFile = 66,      // position reached the length: wait for "stopped"
 };
 
+// A-B repeat, stepped by the left button: a point is taken on the main
+// tick after its press.
+enum class AbState : int {
+    Off = 0,
+    TakeA = 1,    // A is taken on the next main tick
+    AHeld = 2,    // A is set; the next press asks for B
+    TakeB = 3,    // B is taken on the next main tick
+    Looping = 4,  // the position is held between A and B
+};
+
 // Indexes of `button_timers`: the face button each keeps lit.
 namespace button {
 inline constexpr int kPlay = 0;
@@ -65,7 +75,7 @@ struct TransportState {
     bool button_search = false;           // 1: a face search button is held this tick
     int dial_mode = 0;                    // 0 none, 1 jog, 2 shuttle
     std::array<int, 20> button_timers{};  // main ticks a face button stays lit
-    int ab_state = 0;                     // 0 off, 1 set A, 2 A set, 3 set B, 4 looping
+    AbState ab_state = AbState::Off;
     AbPoint ab_point_a, ab_point_b;
     int back_restart_ticks = 0;      // a back press within this many main ticks steps back
     int keypad_number = 0;           // 0..999

@@ -28,24 +28,25 @@ void Lamp::toggle_repeat(Player& p) {
 }
 
 void Lamp::ab_left(Player& p) {
-    p.transport.ab_state = (p.transport.ab_state + 1) % 5;
+    const int next = (static_cast<int>(p.transport.ab_state) + 1) % 5;
+    p.transport.ab_state = static_cast<AbState>(next);
 }
 
 void Lamp::ab_right(Player& p) {
-    int& ab = p.transport.ab_state;
-    if (ab == 2)
-        ab = 0;
-    else if (ab == 4)
-        ab = 2;
+    AbState& ab = p.transport.ab_state;
+    if (ab == AbState::AHeld)
+        ab = AbState::Off;
+    else if (ab == AbState::Looping)
+        ab = AbState::AHeld;
 }
 
 void Lamp::draw_ab(const Player& p, FaceCanvas& c) {
-    const int ab = p.transport.ab_state;
-    if (ab != 0) {
+    const AbState ab = p.transport.ab_state;
+    if (ab != AbState::Off) {
         c.show_lit(SpriteId::AbLampRepeat);
         c.show_lit(SpriteId::AbLampA);
     }
-    if (ab == 4) c.show_lit(SpriteId::AbLampB);
+    if (ab == AbState::Looping) c.show_lit(SpriteId::AbLampB);
 }
 
 void Lamp::draw_state(const Player& p, FaceCanvas& c) {

@@ -33,11 +33,11 @@ struct StripText {
 
 // The canvas line the display field scrolls, by its mode.
 StripText display_text(const Player& p) {
-    switch (p.index.display_field_mode) {
+    switch (p.timed_text.display_field_mode) {
         case 0:
             return {&kFileStrip, p.media.file_line_width};
         case 2:
-            return {&kTimedTextStrip, p.index.timed_text_width};
+            return {&kTimedTextStrip, p.timed_text.line_width};
         default:
             return {&kTitleStrip, p.media.title_line_width};
     }
@@ -45,13 +45,13 @@ StripText display_text(const Player& p) {
 
 // Timed text stands still in the field; the other lines scroll.
 bool timed_text_stands(const Player& p) {
-    return p.index.display_field_mode == 2 && p.index.timed_text_loaded;
+    return p.timed_text.display_field_mode == 2 && p.timed_text.loaded;
 }
 
 // A new timed-text segment is rendered once, on the pass its countdown
 // reaches 1.
 void redraw_timed_text(Player& p) {
-    IndexState& ix = p.index;
+    TimedTextState& ix = p.timed_text;
     if (ix.title_redraw == 1 && ix.table_loaded()) render_timed_text_line(p);
     if (ix.title_redraw > 0) ix.title_redraw -= 1;
 }
@@ -66,10 +66,10 @@ void draw_display_field(const Player& p, FaceCanvas& c) {
         c.blits.key_white(SurfaceId::TextCanvas, field.x + field_x, stage_y, text_x, text_top,
                           width, field.h);
     };
-    const IndexState& ix = p.index;
+    const TimedTextState& ix = p.timed_text;
     if (timed_text_stands(p)) {
         // Timed text stands still, centred in the field.
-        const FieldFit fit = fit_to_field(ix.timed_text_width, kDisplayFieldWidth);
+        const FieldFit fit = fit_to_field(ix.line_width, kDisplayFieldWidth);
         const int width = std::min(fit.width, field.w - fit.margin);
         if (width > 0) key_text(0, kTimedTextStrip.top, fit.margin, width);
     } else {
@@ -90,9 +90,9 @@ struct TitleLine {
 };
 
 TitleLine title_line(const Player& p) {
-    const bool timed = p.index.table_loaded();
-    const FieldFit fit = fit_to_field(timed ? p.index.timed_text_width : p.media.title_field_width,
-                                      kTitleFieldWidth);
+    const bool timed = p.timed_text.table_loaded();
+    const FieldFit fit =
+        fit_to_field(timed ? p.timed_text.line_width : p.media.title_field_width, kTitleFieldWidth);
     return {timed ? &kTimedTextStrip : &kTitleFieldStrip,
             std::clamp(fit.margin, 0, sprite(SpriteId::TitleBar).rect.w)};
 }
@@ -175,10 +175,10 @@ int wrap_scroll(int s, int text_width) {
 }
 
 void Title::display_line_press(Player& p) {
-    int& mode = p.index.display_field_mode;
+    int& mode = p.timed_text.display_field_mode;
     if (mode == 0)
         mode = 1;
-    else if (mode == 1 && p.index.index_time_count >= 1)
+    else if (mode == 1 && p.timed_text.index_time_count >= 1)
         mode = 2;
     else
         mode = 0;
@@ -216,7 +216,7 @@ void Title::after_drawing(Player& p, const FaceFrame& f) {
 
 void Title::draw(const Player& p, const FaceFrame& f, FaceCanvas& c) {
     if (p.transport.selection_pending > 0) return;
-    if (p.index.display_field_mode == 1) c.show_lit(SpriteId::DisplayModeLamp);
+    if (p.timed_text.display_field_mode == 1) c.show_lit(SpriteId::DisplayModeLamp);
     draw_display_field(p, c);
     if (p.settings.title_field_mode == 1) draw_title_field(p, f, c);
 }

@@ -37,7 +37,7 @@ int query_position(Player& p) {
 }
 
 void stop_playback(Player& p) {
-    p.transport.ab_state = 0;
+    p.transport.ab_state = AbState::Off;
     p.transport.ab_point_a = {};
     p.send("close movie");
     p.device.stopped = 1;

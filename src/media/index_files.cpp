@@ -165,11 +165,11 @@ void load_index(Player& p) {
 }
 
 void load_timed_text(Player& p) {
-    IndexState& ix = p.index;
+    TimedTextState& ix = p.timed_text;
     ListStore& lines = p.stores.timed_text_lines;
     lines.clear();
     ix.index_times.fill(-1);
-    ix.timed_text_loaded = 0;
+    ix.loaded = 0;
     int n = 1;
 
     std::string bytes;
@@ -203,7 +203,7 @@ void load_timed_text(Player& p) {
     } else {
         ix.index_times[static_cast<size_t>(n)] = p.device.length_ms;
         ix.display_field_mode = p.settings.title_field_mode == 1 ? 1 : 2;
-        ix.timed_text_loaded = 1;
+        ix.loaded = 1;
     }
     ix.title_redraw = 3;
     ix.index_time_count = lines.count();
@@ -243,9 +243,9 @@ void save_index(Player& p) {
 }
 
 void render_timed_text_line(Player& p) {
-    IndexState& ix = p.index;
+    TimedTextState& ix = p.timed_text;
     const std::string& text = p.stores.timed_text_lines.text(ix.index_segment);
-    ix.timed_text_width =
+    ix.line_width =
         render_canvas_strip(p.skin.text_canvas, p.env.text, kTimedTextStrip, timed_text_line(text));
 }
 

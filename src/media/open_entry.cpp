@@ -201,7 +201,7 @@ OpenResult open_current_entry(Player& p) {
     DeviceState& d = p.device;
     PlaylistState& pl = p.playlist;
     p.marks.index_changed = 0;
-    p.transport.ab_state = 0;
+    p.transport.ab_state = AbState::Off;
     p.media.audio_info_valid = 0;
     p.tick.busy = 1;
     d.speed_index = 0;

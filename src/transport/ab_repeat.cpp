@@ -31,15 +31,15 @@ void ab_repeat_step(Player& p, int position) {
     TransportState& t = p.transport;
     DeviceState& d = p.device;
     switch (t.ab_state) {
-        case 1:
+        case AbState::TakeA:
             t.ab_point_a = take_point(p);
-            t.ab_state = 2;
+            t.ab_state = AbState::AHeld;
             break;
-        case 3:
+        case AbState::TakeB:
             t.ab_point_b = take_point(p);
-            t.ab_state = 4;
+            t.ab_state = AbState::Looping;
             break;
-        case 4: {
+        case AbState::Looping: {
             const bool ms = d.prefer_milliseconds != 0;
             const int a = ms ? t.ab_point_a.ms : t.ab_point_a.frames;
             const int b = ms ? t.ab_point_b.ms : t.ab_point_b.frames;

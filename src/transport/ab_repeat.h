@@ -5,7 +5,7 @@ namespace rq {
 
 class Player;
 
-// Once per main tick while `ab_state` is not 0, with the position just
+// Once per main tick while `ab_state` is not Off, with the position just
 // polled (in the user's unit): sets A or B, or loops back to A + 1 when the
 // position is at or past B or at or before A.
 void ab_repeat_step(Player& p, int position);

@@ -65,12 +65,12 @@ void settle_full_screen(Player& p) {
         p.send("play movie");
     p.host().place({.z = ZOrder::Unchanged, .show = true, .activate = true, .move = false});
     p.host().focus_scroll_bar();
-    p.index.title_redraw = 3;
+    p.timed_text.title_redraw = 3;
 }
 
 // The caption of the current timed-text line, redrawn when it changed.
 void caption_step(Player& p) {
-    IndexState& ix = p.index;
+    TimedTextState& ix = p.timed_text;
     if (p.settings.caption_flag == 0 || ix.title_redraw < 0) return;
     ix.index_segment = std::clamp(ix.index_segment, 0, ix.index_time_count);
     if (ix.title_redraw == 1) {

@@ -22,7 +22,7 @@ int knob_for(int position, int length) {
 }
 
 // Moves index_segment one segment at a time until its span holds `ms`.
-void follow_timed_text(IndexState& ix, int ms) {
+void follow_timed_text(TimedTextState& ix, int ms) {
     const int last = std::min(ix.index_time_count, kIndexTimesSize - 2);
     int k = std::clamp(ix.index_segment, 0, std::max(last, 0));
     const int start = k;
@@ -51,7 +51,7 @@ void apply_toggle_request(Player& p) {
     d.speed_index = 0;
     t.toggle_request = 0;
     if (p.tick.fullscreen) place_full_screen_popups(p);
-    p.index.title_redraw = 2;
+    p.timed_text.title_redraw = 2;
 }
 
 void poll_position(Player& p) {
@@ -86,9 +86,9 @@ void poll_position(Player& p) {
         marks.index_count_before -= 1;
         index_mark_step(p, MarkOp::Neighbours);
     }
-    follow_timed_text(p.index, ms);
+    follow_timed_text(p.timed_text, ms);
     p.input.seek_knob = knob;
-    if (t.ab_state != 0) ab_repeat_step(p, pos);
+    if (t.ab_state != AbState::Off) ab_repeat_step(p, pos);
 }
 
 void count_down(Player& p) {

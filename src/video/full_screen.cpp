@@ -105,7 +105,7 @@ void place_full_screen_popups(Player& p) {
             panel_set_caption(p);
         }
     } else if (p.settings.panel_scan_mode == 1 || p.settings.hide_cursor_maximized == 0 ||
-               p.index.table_loaded()) {
+               p.timed_text.table_loaded()) {
         w.caption_overlay.place({0, -kTitleBarOffset, screen.w, screen.h + kTitleBarOffset,
                                  ZOrder::TopMost, true, false});
         p.host().focus_scroll_bar();
@@ -123,7 +123,7 @@ void toggle_caption_overlay(Player& p) {
     caption.place({0, -kTitleBarOffset, screen.w, screen.h + kTitleBarOffset, ZOrder::Unchanged,
                    true, false});
     std::vector<Rect> rows;
-    if (p.settings.caption_flag != 0 && p.index.table_loaded()) {
+    if (p.settings.caption_flag != 0 && p.timed_text.table_loaded()) {
         const int strip = caption_strip_height(screen.h);
         caption.caption_move({0, screen.h + kTitleBarOffset - strip, screen.w, strip});
         // Row by row, the strip less its top row.

@@ -160,7 +160,7 @@ void send_destination(Player& p, const Rect& r) {
 }
 
 void layout(Player& p) {
-    p.index.title_redraw = 3;
+    p.timed_text.title_redraw = 3;
     if (p.tick.fullscreen)
         layout_full_screen(p);
     else

@@ -93,7 +93,7 @@ TEST(OddFiles, CompanionsThatAreNotFilesAreNotRead) {
         ASSERT_EQ(open_current_entry(*p.pw), OpenResult::Opened);
         EXPECT_EQ(p.pw->stores.index_marks.count(), 0);
         EXPECT_EQ(p.pw->stores.index_free_lines.count(), 0);
-        EXPECT_EQ(p.pw->index.timed_text_loaded, 0);
+        EXPECT_EQ(p.pw->timed_text.loaded, 0);
         EXPECT_EQ(p.pw->stores.timed_text_lines.count(), 0);
     }
 }

@@ -28,7 +28,7 @@ class DeviceOps : public ::testing::Test {
 
 TEST_F(DeviceOps, StopClosesAndClearsWhatBelongsToTheFile) {
     open_clip();
-    pw().transport.ab_state = 4;
+    pw().transport.ab_state = AbState::Looping;
     pw().transport.ab_point_a = {1000, 25};
     pw().transport.ab_point_b = {3000, 75};
     pw().input.seek_knob = 100;
@@ -42,7 +42,7 @@ TEST_F(DeviceOps, StopClosesAndClearsWhatBelongsToTheFile) {
     EXPECT_FALSE(p.engine.is_open());
     EXPECT_EQ(pw().device.stopped, 1);
     EXPECT_EQ(pw().device.paused, 0);
-    EXPECT_EQ(pw().transport.ab_state, 0);
+    EXPECT_EQ(pw().transport.ab_state, AbState::Off);
     EXPECT_EQ(pw().transport.ab_point_a.ms, 0);
     EXPECT_EQ(pw().transport.ab_point_a.frames, 0);
     EXPECT_EQ(pw().transport.ab_point_b.ms, 3000);  // B keeps its values

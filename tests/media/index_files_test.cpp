@@ -132,7 +132,7 @@ TEST_F(IndexFiles, TimedTextLines) {
     for (const Case& c : cases) {
         test::write_bytes(beside(".txt"), c.file);
         open();
-        const IndexState& ix = pw().index;
+        const TimedTextState& ix = pw().timed_text;
         EXPECT_EQ(rows(pw().stores.timed_text_lines), c.lines) << c.file;
         std::vector<int> want{0};
         want.insert(want.end(), c.times.begin(), c.times.end());
@@ -159,15 +159,17 @@ TEST_F(IndexFiles, TimedTextLines) {
     open();
     EXPECT_EQ(pw().stores.timed_text_lines.text(50), "fifty");
     EXPECT_EQ(pw().stores.timed_text_lines.text(51), "100");
-    EXPECT_EQ(pw().index.index_time_count, 3599);
-    EXPECT_EQ(pw().index.index_times[3598], 3647);
-    EXPECT_EQ(pw().index.index_times[3599], 60000);
+    EXPECT_EQ(pw().timed_text.index_time_count, 3599);
+    EXPECT_EQ(pw().timed_text.index_times[3598], 3647);
+    EXPECT_EQ(pw().timed_text.index_times[3599], 60000);
 
     std::filesystem::remove(beside(".txt"));
     open();
-    EXPECT_EQ(std::count(pw().index.index_times.begin(), pw().index.index_times.end(), -1), 3600);
-    EXPECT_EQ(pw().index.index_time_count, 0);
-    EXPECT_EQ(pw().index.display_field_mode, 1);
+    EXPECT_EQ(
+        std::count(pw().timed_text.index_times.begin(), pw().timed_text.index_times.end(), -1),
+        3600);
+    EXPECT_EQ(pw().timed_text.index_time_count, 0);
+    EXPECT_EQ(pw().timed_text.display_field_mode, 1);
 }
 
 // The face renders the line of the segment the tick has moved to.
@@ -182,7 +184,7 @@ TEST_F(IndexFiles, TheRenderedLineFollowsThePosition) {
         for (const auto& l : p.text.lines)
             if (l.y == 64) shown = l.text;
         EXPECT_EQ(shown, line) << ms;
-        EXPECT_EQ(pw().index.title_redraw, 0);
+        EXPECT_EQ(pw().timed_text.title_redraw, 0);
     }
 }
 

@@ -84,14 +84,14 @@ TEST(IndexFilesOnMpv, CaptionsFollowAndMarksSurviveStopAndRestart) {
     PlayerWindow& a = first->pw;
     ASSERT_EQ(a.device.stopped, 0);
     EXPECT_EQ(rows(a.stores.index_marks), Rows{"3000"});
-    ASSERT_EQ(a.index.index_time_count, 3);
+    ASSERT_EQ(a.timed_text.index_time_count, 3);
 
     // The face renders the line of the segment that holds the position.
     ASSERT_TRUE(first->tick_until([&] {
         return a.marks.position_ms >= 1100 && first->bar_text.timed_line == "one second |";
     }));
-    EXPECT_EQ(a.index.index_segment, 1);
-    EXPECT_EQ(a.index.timed_text_width, int(timed_text_line("one second").size()) - 4);
+    EXPECT_EQ(a.timed_text.index_segment, 1);
+    EXPECT_EQ(a.timed_text.line_width, int(timed_text_line("one second").size()) - 4);
 
     play_pause_toggle(a);  // pause
     for (int ms : {1500, 2200}) {

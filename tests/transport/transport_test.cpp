@@ -266,7 +266,7 @@ TEST_F(Playing, AbRepeatLoopsBackToJustPastA) {
     // B before A: every main tick goes back to A + 1.
     t.ab_point_a = {5000, 125};
     t.ab_point_b = {3000, 75};
-    t.ab_state = 4;
+    t.ab_state = AbState::Looping;
     p.forget_commands();
     p.main_ticks(2);
     const Commands loop{"pause movie", "seek movie to 5001", "play movie"};
