@@ -12,7 +12,7 @@ void BM_SeekStepRoundTrip(benchmark::State& state) {
     rq::bench::BenchPlayer b;
     b.engine.add_media("/bench/clip.avi", {600000, 25.0, rq::Rect{0, 0, 320, 240}});
     rq::MciChannel& mci = b.mci;
-    rq::PlayerWindow& pw = b.pw;
+    rq::Player& pw = b.pw;
     mci.send("open \"/bench/clip.avi\" type mpegvideo alias movie", nullptr, 0);
     mci.send("seek movie to 300000", nullptr, 0);
     int direction = 1;

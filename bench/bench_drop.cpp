@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     const std::string find_sort = "find '" + dir + "' -type f | LC_ALL=C sort -f > /dev/null";
 
     rq::bench::BenchPlayer b;
-    rq::PlayerWindow& pw = b.pw;
+    rq::Player& pw = b.pw;
 
     std::vector<double> drop_times, find_times;
     for (int i = 0; i <= runs; ++i) {

@@ -32,10 +32,11 @@ std::vector<std::string> make_paths() {
 class EditorBench {
   public:
     EditorBench() : paths_(make_paths()) {
-        pw().init_dialog();
+        life().init_dialog();
         pw().editor.row_list.set_listener([this](int) { ++changes_; });
     }
-    rq::PlayerWindow& pw() { return *player.pw; }
+    rq::rq::Player& pw() { return *player.pw; }
+    PlayerLifecycle& life() { return *player.life; }
     // The list as it was, the editor open on it with the marker on 500.
     void reset(const std::vector<int>& selected = {}) {
         pw().stores.path_list.assign(paths_);

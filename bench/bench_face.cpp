@@ -43,7 +43,7 @@ BENCHMARK(BM_FacePassStopped);
 // mode with the knob fading over it, the badge falling, the window inactive.
 void BM_FacePassBusy(benchmark::State& state) {
     BenchPlayer b;
-    rq::PlayerWindow& pw = b.pw;
+    rq::Player& pw = b.pw;
     rq::open_current_entry(pw);
     pw.media.audio_info_valid = 1;
     pw.media.bitrate_digits = {1, 2, 8};
@@ -82,7 +82,7 @@ BENCHMARK(BM_FacePassBusy);
 // pass while a file plays.
 void BM_FacePassPlaying(benchmark::State& state) {
     BenchPlayer b;
-    rq::PlayerWindow& pw = b.pw;
+    rq::Player& pw = b.pw;
     rq::open_current_entry(pw);
     pw.settings.badge_gone = 1;
     pw.media.title_scroll_started = 1;

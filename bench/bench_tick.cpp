@@ -15,24 +15,25 @@ namespace {
 // The headless player of the tests on any engine.
 struct TickPlayer : rq::test::HeadlessServices {
     explicit TickPlayer(rq::PlaybackEngine& engine)
-        : mci(engine, cwd), volume(&engine, {}), pw(env(mci, volume, cwd, dir.path())) {
+        : mci(engine, cwd), volume(&engine, {}), life(env(mci, volume, cwd, dir.path())) {
         std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys", dir / "RQ01.sys");
     }
     rq::test::TempDir dir;
     rq::VirtualWorkingDirectory cwd;
     rq::MciChannel mci;
     rq::WaveOutVolume volume;
-    rq::PlayerWindow pw;
+    rq::PlayerLifecycle life;
+    rq::Player& pw = life.player();
 };
 
 // Starts `clip` and times main ticks; `advance` moves a virtual clock.
 template <typename Advance>
 void run_ticks(benchmark::State& state, TickPlayer& t, const std::string& clip, bool full_screen,
                Advance advance) {
-    t.pw.on_create();
-    t.pw.init_dialog();
+    t.life.on_create();
+    t.life.init_dialog();
     t.pw.stores.path_list.insert_at(-1, clip);
-    t.pw.timer_tick();
+    t.life.timer_tick();
     if (t.pw.device.stopped) {
         state.SkipWithError("the clip did not open");
         return;
@@ -46,7 +47,7 @@ void run_ticks(benchmark::State& state, TickPlayer& t, const std::string& clip, 
         advance();
         t.pw.tick.tick_divider = 0;
         state.ResumeTiming();
-        t.pw.timer_tick();
+        t.life.timer_tick();
     }
 }
 

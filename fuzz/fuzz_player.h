@@ -27,9 +27,9 @@ struct ClipPlayer : ClipFolder, test::QuietPlayer {
         test::write_bytes(clip, "0123456789");
         engine.add_media(clip, {60000, 25.0, Rect{0, 0, 320, 240}});
         pw.stores.path_list.insert_at(-1, clip);
-        pw.on_create();
-        pw.init_dialog();
-        pw.timer_tick();
+        life.on_create();
+        life.init_dialog();
+        life.timer_tick();
         pw.settings.index_beside_file = 1;
     }
     // Writes a companion of the clip; ".idx" or ".txt".

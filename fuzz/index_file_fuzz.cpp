@@ -24,7 +24,7 @@ std::vector<std::string> rows(const rq::ListStore& s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     rq::fuzz::ClipPlayer& clip = rq::fuzz::clip_player();
-    rq::PlayerWindow& p = clip.pw;
+    rq::Player& p = clip.pw;
     clip.put(".idx", rq::fuzz::bytes(data, size));
     rq::load_index(p);
     const rq::Stores& s = p.stores;

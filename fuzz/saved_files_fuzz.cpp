@@ -82,7 +82,7 @@ void lists(Draw& d, rq::fuzz::ClipPlayer& clip) {
 }
 
 void index_file(Draw& d, rq::fuzz::ClipPlayer& clip) {
-    rq::PlayerWindow& p = clip.pw;
+    rq::Player& p = clip.pw;
     std::vector<std::string> free_lines(d.upto(8)), marks(d.upto(20)), texts(marks.size());
     for (std::string& line : free_lines) {
         line = d.text(30, "\n", ' ');
@@ -109,7 +109,7 @@ std::string two_digits(int v) {
 }
 
 void captions(Draw& d, rq::fuzz::ClipPlayer& clip) {
-    rq::PlayerWindow& p = clip.pw;
+    rq::Player& p = clip.pw;
     std::vector<std::pair<int, std::string>> timed;  // time > 0, as written
     std::string file, first_row;
     for (size_t lines = d.upto(30); lines > 0; --lines) {

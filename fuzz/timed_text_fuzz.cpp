@@ -13,7 +13,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using rq::fuzz::check;
     rq::fuzz::ClipPlayer& clip = rq::fuzz::clip_player();
-    rq::PlayerWindow& p = clip.pw;
+    rq::Player& p = clip.pw;
     clip.put(".txt", rq::fuzz::bytes(data, size));
     rq::load_timed_text(p);
 

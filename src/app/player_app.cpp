@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "app/engine_factory.h"
-#include "app/player_window.h"
+#include "app/player_lifecycle.h"
 #include "media/drops.h"
 #include "platform/file_locations.h"
 #include "platform/path_util.h"
@@ -76,9 +76,9 @@ int PlayerApp::run(int argc, char** argv) {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const FileLocations files = choose_player_files(argc > 0 ? argv[0] : "");
 
-    PlayerWindow player({mci, desktop.face(), desktop.windows(), volume, desktop.keys(), cwd,
-                         desktop.text(), desktop.dialogs(), desktop.settings_dialog(),
-                         desktop.screen_saver(), files, std::move(args)});
+    PlayerLifecycle life({mci, desktop.face(), desktop.windows(), volume, desktop.keys(), cwd,
+                          desktop.text(), desktop.dialogs(), desktop.settings_dialog(),
+                          desktop.screen_saver(), files, std::move(args)});
     DesktopHooks hooks;
     // The signals are read on the tick's own timer, so an idle player wakes
     // no more often, and a quit signal that came however early in the
@@ -87,29 +87,29 @@ int PlayerApp::run(int argc, char** argv) {
         if (signals.arrived()) {
             // As the POWER button: the next main tick ends the run. A
             // second signal does not wait for it.
-            if (player.tick.quit_requested == 1) player.shutdown();
-            player.request_quit();
+            if (life.player().tick.quit_requested) life.shutdown();
+            life.request_quit();
         }
-        player.timer_tick();
+        life.timer_tick();
     };
-    hooks.request_quit = [&] { player.request_quit(); };
-    hooks.shutdown = [&] { player.shutdown(); };
+    hooks.request_quit = [&] { life.request_quit(); };
+    hooks.shutdown = [&] { life.shutdown(); };
     hooks.end_now = [&] {
-        if (player.has_shut_down()) return;
+        if (life.has_shut_down()) return;
         std::fputs("rq810z: the display is gone; saving the settings and the playlist\n", stderr);
-        player.save_files();
+        life.save_files();
     };
-    hooks.drop = [&](const std::vector<std::string>& paths) { scan_drop(player, paths); };
-    desktop.attach(player, std::move(hooks));
+    hooks.drop = [&](const std::vector<std::string>& paths) { scan_drop(life.player(), paths); };
+    desktop.attach(life.player(), std::move(hooks));
 
-    if (player.on_create() != 0) {
+    if (life.on_create() != 0) {
         desktop.detach();
         return 1;
     }
-    player.init_dialog();
+    life.init_dialog();
     const int result = desktop.exec();
-    if (!player.has_shut_down()) player.shutdown();
-    player.on_destroy();
+    if (!life.has_shut_down()) life.shutdown();
+    life.on_destroy();
     desktop.detach();
     return result == 1 ? 0 : result;
 }

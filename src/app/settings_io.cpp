@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-#include "app/player_window.h"
+#include "app/player_lifecycle.h"
 #include "platform/path_util.h"
 
 namespace rq {
@@ -12,43 +12,43 @@ namespace {
 constexpr size_t kSettingsReadLimit = 1 << 20;
 }  // namespace
 
-void PlayerWindow::clear_key_states() {
-    auto held = [this](int k) { return (env.keys.query(k) & KeyState::kHeld) != 0; };
-    if (held(vk::kReturn)) (void)env.keys.query(vk::kMenu);
-    (void)env.keys.query(vk::letter('N'));
+void PlayerLifecycle::clear_key_states() {
+    auto held = [this](int k) { return (player_.env.keys.query(k) & KeyState::kHeld) != 0; };
+    if (held(vk::kReturn)) (void)player_.env.keys.query(vk::kMenu);
+    (void)player_.env.keys.query(vk::letter('N'));
     bool m_held = held(vk::letter('M'));
     for (int k : {vk::kDown, vk::kRight, vk::kLeft, vk::kUp, vk::kSpace})
-        (void)env.keys.query(k);
+        (void)player_.env.keys.query(k);
     for (char c : {'X', 'Z', 'S', 'A', 'C', 'B', 'V'})
-        (void)env.keys.query(vk::letter(c));
-    if (!held(vk::letter('F'))) (void)env.keys.query(vk::letter('G'));
+        (void)player_.env.keys.query(vk::letter(c));
+    if (!held(vk::letter('F'))) (void)player_.env.keys.query(vk::letter('G'));
     for (int k : {vk::kOemComma, vk::kOemPeriod, vk::kOem2, vk::kOem102})
-        (void)env.keys.query(k);
+        (void)player_.env.keys.query(k);
     if (!m_held) {
-        (void)env.keys.query(vk::kOem6);
-        (void)env.keys.query(vk::kOem4);
+        (void)player_.env.keys.query(vk::kOem6);
+        (void)player_.env.keys.query(vk::kOem4);
     }
 }
 
-void PlayerWindow::load_settings() {
+void PlayerLifecycle::load_settings() {
     clear_key_states();
     std::string text;
-    if (!read_file(settings_path(), text, kSettingsReadLimit) && text.empty()) return;
-    std::string last_list = stores.last_list_file.text();
-    parse_settings(text, settings, last_list, host().desktop_size());
-    stores.last_list_file.set_text(std::move(last_list));
+    if (!read_file(player_.settings_path(), text, kSettingsReadLimit) && text.empty()) return;
+    std::string last_list = player_.stores.last_list_file.text();
+    parse_settings(text, player_.settings, last_list, player_.host().desktop_size());
+    player_.stores.last_list_file.set_text(std::move(last_list));
 }
 
-void PlayerWindow::save_settings() {
+void PlayerLifecycle::save_settings() {
     clear_key_states();
     std::string tmpl;
     // Without the template there is nothing to fill in; the file stays as it is.
-    if (!read_file(template_path(), tmpl, kSettingsReadLimit)) return;
-    std::string out = render_settings(tmpl, settings, stores.last_list_file.text());
+    if (!read_file(player_.template_path(), tmpl, kSettingsReadLimit)) return;
+    std::string out = render_settings(tmpl, player_.settings, player_.stores.last_list_file.text());
     if (out.empty()) return;
-    const std::string path = settings_path();
+    const std::string path = player_.settings_path();
     const bool saved = write_file_atomic(path, out);
-    unsaved.note(path, saved, errno);
+    player_.unsaved.note(path, saved, errno);
 }
 
 }  // namespace rq

@@ -1,6 +1,6 @@
 // The 30 ms tick that drives the whole player: its steps in their order.
 
-#include "app/player_window.h"
+#include "app/player_lifecycle.h"
 #include "skin/skin_setup.h"
 #include "transport/editor_exchange.h"
 #include "transport/face_pass.h"
@@ -14,37 +14,38 @@
 
 namespace rq {
 
-void PlayerWindow::timer_tick() {
+void PlayerLifecycle::timer_tick() {
     if (shut_down_) return;
-    tick.tick_phase += 1;
-    if (tick.tick_phase >= tick.tick_divider) tick.tick_phase = 0;
-    if (tick.tick_done_first == 0) {
+    player_.tick.tick_phase += 1;
+    if (player_.tick.tick_phase >= player_.tick.tick_divider) player_.tick.tick_phase = 0;
+    if (player_.tick.tick_done_first == 0) {
         first_tick_work();
-    } else if (tick.background_changed) {
-        tick.background_changed = 0;
-        load_skin_sheet(skin, files_folder, settings.background_name);
+    } else if (player_.tick.background_changed) {
+        player_.tick.background_changed = 0;
+        load_skin_sheet(player_.skin, player_.files_folder, player_.settings.background_name);
     }
-    poll_keyboard(*this);
-    if (tick.busy == 1 || tick.tick_phase != 0) return;
+    poll_keyboard(player_);
+    if (player_.tick.busy == 1 || player_.tick.tick_phase != 0) return;
     main_tick();
 }
 
-void PlayerWindow::main_tick() {
-    read_full_screen_input(*this);
-    take_wheel_step(*this);
-    apply_toggle_request(*this);
-    apply_speed_step(*this);
-    apply_remote_seek(*this);
-    poll_position(*this);
-    if (tick.fullscreen == 1 && geometry.panel_shown == 1) exchange_with_panel(*this);
-    exchange_with_editor(*this);
-    count_down(*this);
-    if (tick.fullscreen == 0 || geometry.panel_shown == 1)
-        face_pass(*this);
+void PlayerLifecycle::main_tick() {
+    read_full_screen_input(player_);
+    take_wheel_step(player_);
+    apply_toggle_request(player_);
+    apply_speed_step(player_);
+    apply_remote_seek(player_);
+    poll_position(player_);
+    if (player_.tick.fullscreen == 1 && player_.geometry.panel_shown == 1)
+        exchange_with_panel(player_);
+    exchange_with_editor(player_);
+    count_down(player_);
+    if (player_.tick.fullscreen == 0 || player_.geometry.panel_shown == 1)
+        face_pass(player_);
     else
-        full_screen_pass(*this);
-    apply_video_snap(*this);
-    if (tick.quit_requested == 1) shutdown();
+        full_screen_pass(player_);
+    apply_video_snap(player_);
+    if (player_.tick.quit_requested == 1) shutdown();
 }
 
 }  // namespace rq

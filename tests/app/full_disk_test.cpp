@@ -100,8 +100,8 @@ int save_and_end(const SaveKind& kind, const std::string& folder, Fault fault, c
     {
         SavingPlayer player(folder);
         kind.prepare(player, 1);
-        kind.save(player.pw);
-        player.pw.shutdown();
+        kind.save(player.life);
+        player.life.shutdown();
         std::string messages;
         for (const std::string& m : player.dialogs.messages)
             messages += m + "\n--\n";
@@ -128,7 +128,7 @@ TEST(FullDisk, EverySaveKeepsTheOldFileAndSaysWhichAndWhy) {
             {
                 SavingPlayer player(folder);
                 kind.prepare(player, 0);
-                kind.save(player.pw);
+                kind.save(player.life);
             }
             const auto before = files_under(folder);
             for (const std::string& f : kind.files)

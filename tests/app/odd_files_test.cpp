@@ -53,7 +53,7 @@ TEST(OddFiles, SettingsAndListsThatAreNotFilesAreRefusedAtOnce) {
         EXPECT_EQ(p.pw->stores.path_list.text(0), "/kept.avi");
     }
     p.pw->playlist.editor_open = 0;
-    p.pw->shutdown();
+    p.life->shutdown();
     const std::string err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find("could not save " + (p.dir / "RQ01.CFG") + ": not a regular file\n"),
               std::string::npos)
@@ -72,7 +72,7 @@ TEST(OddFiles, CompanionsThatAreNotFilesAreNotRead) {
     const std::string clip = p.dir / "media/clip.avi";
     test::write_bytes(clip, "0123456789");
     p.engine.add_media(clip, {60000, 25.0, Rect{0, 0, 320, 240}});
-    p.pw->init_dialog();
+    p.life->init_dialog();
     p.pw->stores.path_list.insert_at(-1, clip);
     struct Case {
         const char* what;
@@ -104,10 +104,10 @@ TEST(OddFiles, ABackgroundSpoiledWhileThePlayerRunsGivesTheBuiltInSheet) {
     fs::create_directories(p.dir / "bg");
     const std::string picture = p.dir / "bg/mine.bmp";
     test::write_bytes(picture, test::solid_bmp(colour));
-    p.pw->on_create();
-    p.pw->init_dialog();
+    p.life->on_create();
+    p.life->init_dialog();
     p.pw->settings.background_name = "mine.bmp";
-    p.pw->timer_tick();
+    p.life->timer_tick();
     ASSERT_EQ(test::pixel(p.pw->skin.skin_sheet, 0, 0), colour);
     SkinSurface builtin;
     builtin.load_from_resource(kSkinSheetResource);

@@ -46,7 +46,7 @@ void lay_out(const std::string& folder, bool link_settings) {
 void save_in_process(const SaveKind& kind, const std::string& folder, int version) {
     SavingPlayer player(folder);
     kind.prepare(player, version);
-    kind.save(player.pw);
+    kind.save(player.life);
 }
 
 // The helper, started with its output on a pipe; "ready" once it has saved.

@@ -25,7 +25,7 @@ struct SaveKind {
     const char* name;
     std::vector<std::string> files;                 // what the save replaces, in the program folder
     void (*prepare)(SavingPlayer& s, int version);  // version 0 or 1
-    void (*save)(PlayerWindow& p);
+    void (*save)(PlayerLifecycle& p);
 };
 
 // Long enough that a write takes a while: many lines, each a few dozen bytes.
@@ -34,7 +34,7 @@ inline std::string numbered(const char* what, int i) {
 }
 
 inline void prepare_shutdown(SavingPlayer& s, int version) {
-    PlayerWindow& p = s.pw;
+    rq::Player& p = s.pw;
     p.stores.path_list.clear();
     for (int i = 0; i < (version ? 6000 : 4000); ++i)
         p.stores.path_list.insert_at(-1, numbered(version ? "new" : "old", i));
@@ -46,7 +46,7 @@ inline void prepare_shutdown(SavingPlayer& s, int version) {
 }
 
 inline void prepare_index(SavingPlayer& s, int version) {
-    PlayerWindow& p = s.pw;
+    rq::Player& p = s.pw;
     p.media.current_path = p.files_folder + "media/clip.avi";
     p.media.current_file_size = 10;
     p.settings.index_beside_file = 1;
@@ -64,7 +64,7 @@ inline void prepare_index(SavingPlayer& s, int version) {
 // The editor open on a long list, its Save dialog answering a name without
 // an extension.
 inline void prepare_editor(SavingPlayer& s, int version) {
-    PlayerWindow& p = s.pw;
+    rq::Player& p = s.pw;
     p.playlist.editor_open = 1;
     p.stores.path_list.clear();
     for (int i = 0; i < (version ? 6000 : 4000); ++i)
@@ -78,11 +78,17 @@ inline const std::vector<SaveKind>& save_kinds() {
         {"shutdown",
          {"RQ01.rql", "RQ01.CFG"},
          prepare_shutdown,
-         [](PlayerWindow& p) { p.shutdown(); }},
+         [](PlayerLifecycle& p) { p.shutdown(); }},
         // STOP with changed marks.
-        {"index", {"media/clip.idx"}, prepare_index, [](PlayerWindow& p) { save_index(p); }},
+        {"index",
+         {"media/clip.idx"},
+         prepare_index,
+         [](PlayerLifecycle& p) { save_index(p.player()); }},
         // The editor's Save button.
-        {"editor", {"saved.rql"}, prepare_editor, [](PlayerWindow& p) { editor_save(p); }},
+        {"editor",
+         {"saved.rql"},
+         prepare_editor,
+         [](PlayerLifecycle& p) { editor_save(p.player()); }},
     };
     return kinds;
 }

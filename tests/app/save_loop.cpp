@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
         kind->prepare(player, static_cast<int>(i % 2));
         const auto start = std::chrono::steady_clock::now();
         phase[0] = 1;
-        kind->save(player.pw);
+        kind->save(player.life);
         phase[0] = 0;
         phase[1] = static_cast<int>(std::chrono::duration_cast<std::chrono::microseconds>(
                                         std::chrono::steady_clock::now() - start)

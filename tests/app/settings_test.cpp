@@ -214,7 +214,7 @@ TEST(SettingsFile, GarbageLoadsWithoutHarm) {
 // The same through the main window and real files.
 TEST(SettingsFiles, MissingFileIsCreatedWithDefaults) {
     test::Player p;
-    p.pw->init_dialog();
+    p.life->init_dialog();
     std::string cfg = test::read_bytes(p.dir / "RQ01.CFG");
     EXPECT_EQ(cfg, render_settings(template_text(), Settings{}, ""));
     ASSERT_FALSE(p.host.placements.empty());
@@ -229,7 +229,7 @@ TEST(SettingsFiles, ExistingFileIsLoadedAndWindowPlaced) {
     test::Player p;
     Settings s = unusual_settings();
     test::write_bytes(p.dir / "RQ01.CFG", render_settings(template_text(), s, "/x.rql"));
-    p.pw->init_dialog();
+    p.life->init_dialog();
     EXPECT_EQ(p.pw->settings.current_folder, s.current_folder);
     EXPECT_EQ(p.pw->stores.last_list_file.text(), "/x.rql");
     EXPECT_EQ(p.host.placements.back().x, 101);
@@ -238,18 +238,18 @@ TEST(SettingsFiles, ExistingFileIsLoadedAndWindowPlaced) {
 
 TEST(SettingsFiles, SaveWithoutTemplateWritesNothing) {
     test::Player p({}, /*with_template=*/false);
-    p.pw->init_dialog();
+    p.life->init_dialog();
     EXPECT_FALSE(std::filesystem::exists(p.dir / "RQ01.CFG"));
 }
 
 TEST(SettingsFiles, SaveReplacesTheFileInOnePiece) {
     test::Player p;
-    p.pw->init_dialog();
+    p.life->init_dialog();
     // A second name for the old file: an in-place rewrite would change it too.
     std::filesystem::create_hard_link(p.dir / "RQ01.CFG", p.dir / "old.CFG");
     std::string before = test::read_bytes(p.dir / "old.CFG");
     p.pw->settings.repeat = 0;
-    p.pw->save_settings();
+    p.life->save_settings();
     EXPECT_EQ(test::read_bytes(p.dir / "old.CFG"), before);
     EXPECT_NE(test::read_bytes(p.dir / "RQ01.CFG").find("Repeat=0\r\n"), std::string::npos);
     for (const auto& e : std::filesystem::directory_iterator(p.dir.path()))
@@ -258,11 +258,11 @@ TEST(SettingsFiles, SaveReplacesTheFileInOnePiece) {
 
 TEST(SettingsFiles, LoadingClearsPressedKeysButNotHeldOnes) {
     test::Player p;
-    p.pw->init_dialog();
+    p.life->init_dialog();
     p.keys.press(vk::kSpace);
     p.keys.release(vk::kSpace);
     p.keys.press(vk::letter('X'));
-    p.pw->load_settings();
+    p.life->load_settings();
     EXPECT_EQ(p.keys.query(vk::kSpace), 0);
     EXPECT_EQ(p.keys.query(vk::letter('X')), KeyState::kHeld);
 }

@@ -20,7 +20,7 @@ grep -q 'transport/commands.h' "$work/err" || { cat "$work/err"; exit 1; }
 
 "$checker" "$src"
 cp -r "$src" "$work/src"
-echo '#include "app/player_window.h"' >> "$work/src/skin/text_renderer.h"
+echo '#include "app/player_lifecycle.h"' >> "$work/src/skin/text_renderer.h"
 if "$checker" "$work/src" > "$work/out"; then
   echo "the include check missed skin/ including app/"
   exit 1

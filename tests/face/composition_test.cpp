@@ -234,14 +234,14 @@ TEST(DisplayScroll, ShortAndLongTitlesScrollRoundWithAGap) {
 // The title field in its own mode shows the line it has now, whatever it
 // showed before.
 TEST_F(FaceComposition, TitleFieldFollowsItsLine) {
-    auto show_line = [](PlayerWindow& pw, RecordingText& text, const std::string& line) {
+    auto show_line = [](rq::Player& pw, RecordingText& text, const std::string& line) {
         pw.settings.title_field_mode = 1;
         pw.settings.badge_gone = 1;
         pw.media.title_field_width =
             render_canvas_strip(pw.skin.text_canvas, text, kTitleFieldStrip, line);
         compose_face(pw);
     };
-    auto field = [](const PlayerWindow& pw) {
+    auto field = [](const rq::Player& pw) {
         std::string bytes;
         for (int y = kTitleField.y; y < kTitleField.y + kTitleField.h; ++y)
             bytes.append(

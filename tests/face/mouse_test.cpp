@@ -28,7 +28,8 @@ class Mouse : public ::testing::Test {
         p.start();
         ASSERT_EQ(pw().device.stopped, 0);
     }
-    PlayerWindow& pw() { return *p.pw; }
+    rq::Player& pw() { return *p.pw; }
+    PlayerLifecycle& life() { return *p.life; }
     void click(Point pt) { test::click(pw(), pt); }
     int count(const std::string& prefix) {
         const auto log = p.commands();

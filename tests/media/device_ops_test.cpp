@@ -13,7 +13,7 @@ class DeviceOps : public ::testing::Test {
     void SetUp() override {
         p.engine.add_media(p.dir / "clip.avi", {60000, 25.0, Rect{0, 0, 320, 240}});
         p.engine.add_media(p.dir / "song.mp3", {30000, 0, std::nullopt});
-        p.pw->init_dialog();
+        p.life->init_dialog();
     }
     void open_clip() {
         p.pw->stores.path_list.insert_at(-1, p.dir / "clip.avi");
@@ -21,7 +21,8 @@ class DeviceOps : public ::testing::Test {
         play_pause_toggle(*p.pw);  // stopped: opens and plays the entry
         ASSERT_EQ(p.engine.open_path(), p.dir / "clip.avi");
     }
-    PlayerWindow& pw() { return *p.pw; }
+    rq::Player& pw() { return *p.pw; }
+    PlayerLifecycle& life() { return *p.life; }
 
     test::Player p;
 };

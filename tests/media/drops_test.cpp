@@ -20,9 +20,10 @@ struct Drops : ::testing::Test {
     Drops() {
         // The temp folder as the device sees it after changing into it.
         root = std::filesystem::canonical(player.dir.path()).string() + "/";
-        pw().init_dialog();
+        life().init_dialog();
     }
-    PlayerWindow& pw() { return *player.pw; }
+    rq::Player& pw() { return *player.pw; }
+    PlayerLifecycle& life() { return *player.life; }
     void tree(std::initializer_list<std::string> items) { test::make_tree(root, items); }
     void playable(const std::string& rel) { player.engine.add_media(root + rel, {60000, 25, {}}); }
     Paths playlist() {

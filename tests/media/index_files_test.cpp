@@ -28,7 +28,7 @@ class IndexFiles : public ::testing::Test {
         std::filesystem::create_directories(p.dir / "media");
         test::write_bytes(clip, "0123456789");  // 10 bytes: "Index/clip(10).idx"
         p.engine.add_media(clip, {60000, 25.0, Rect{0, 0, 320, 240}});
-        p.pw->init_dialog();
+        p.life->init_dialog();
         p.pw->stores.path_list.insert_at(-1, clip);
     }
     void open() { ASSERT_EQ(open_current_entry(pw()), OpenResult::Opened); }
@@ -36,7 +36,8 @@ class IndexFiles : public ::testing::Test {
         p.ask("seek movie to " + std::to_string(ms));
         index_mark_step(pw(), MarkOp::Add);
     }
-    PlayerWindow& pw() { return *p.pw; }
+    rq::Player& pw() { return *p.pw; }
+    PlayerLifecycle& life() { return *p.life; }
     std::string beside(const char* ext) { return p.dir / "media/clip" + ext; }
     std::string in_index(const char* ext) { return p.dir / "Index/clip(10)" + ext; }
 

@@ -19,7 +19,7 @@ class IndexMarks : public ::testing::Test {
     void SetUp() override {
         // 60 s at 25 frames a second: 1500 frames.
         p.engine.add_media(p.dir / "clip.avi", {60000, 25.0, Rect{0, 0, 320, 240}});
-        p.pw->init_dialog();
+        p.life->init_dialog();
         p.pw->stores.path_list.insert_at(-1, p.dir / "clip.avi");
         ASSERT_EQ(open_current_entry(pw()), OpenResult::Opened);
     }
@@ -29,7 +29,8 @@ class IndexMarks : public ::testing::Test {
         p.ask("seek movie to " + std::to_string(position));
         p.forget_commands();
     }
-    PlayerWindow& pw() { return *p.pw; }
+    rq::Player& pw() { return *p.pw; }
+    PlayerLifecycle& life() { return *p.life; }
 
     test::Player p;
 };

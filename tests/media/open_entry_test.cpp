@@ -19,9 +19,10 @@ class OpenEntry : public ::testing::Test {
   protected:
     void SetUp() override {
         std::filesystem::create_directories(p.dir / "my folder");
-        p.pw->init_dialog();
+        p.life->init_dialog();
     }
-    PlayerWindow& pw() { return *p.pw; }
+    rq::Player& pw() { return *p.pw; }
+    PlayerLifecycle& life() { return *p.life; }
     // A file on disk and on the simulated device.
     std::string media(const std::string& rel, SimMedia m, const std::string& bytes = "x") {
         const std::string path = p.dir / rel;

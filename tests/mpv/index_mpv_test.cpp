@@ -8,7 +8,7 @@
 #include <chrono>
 #include <thread>
 
-#include "app/player_window.h"
+#include "app/player_lifecycle.h"
 #include "media/device_ops.h"
 #include "media/index_files.h"
 #include "media/index_marks.h"
@@ -42,18 +42,18 @@ class BarText : public TextRenderer {
 
 struct MpvPlayer : test::HeadlessServices {
     explicit MpvPlayer(const std::string& dir, const std::string& clip)
-        : pw(env(mci, volume, cwd, dir, {clip}, &bar_text)) {
-        pw.on_create();
-        pw.init_dialog();
+        : life(env(mci, volume, cwd, dir, {clip}, &bar_text)) {
+        life.on_create();
+        life.init_dialog();
         pw.settings.index_beside_file = 1;
-        pw.timer_tick();
+        life.timer_tick();
     }
     // Timer ticks 30 ms apart until `done` holds (false after `limit` ticks).
     template <typename F>
     bool tick_until(F done, int limit = 170) {
         for (int i = 0; i < limit && !done(); ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(30));
-            pw.timer_tick();
+            life.timer_tick();
         }
         return done();
     }
@@ -64,7 +64,8 @@ struct MpvPlayer : test::HeadlessServices {
     MciChannel mci{engine, cwd};
     WaveOutVolume volume{&engine, {}};
     BarText bar_text;
-    PlayerWindow pw;
+    PlayerLifecycle life;
+    rq::Player& pw = life.player();
 };
 
 TEST(IndexFilesOnMpv, CaptionsFollowAndMarksSurviveStopAndRestart) {
@@ -81,7 +82,7 @@ TEST(IndexFilesOnMpv, CaptionsFollowAndMarksSurviveStopAndRestart) {
     test::write_bytes(dir / "clip.idx", "[IndexTime]\r\n[3000]three\r\n");
 
     auto first = std::make_unique<MpvPlayer>(dir.path(), clip);
-    PlayerWindow& a = first->pw;
+    rq::Player& a = first->pw;
     ASSERT_EQ(a.device.stopped, 0);
     EXPECT_EQ(rows(a.stores.index_marks), Rows{"3000"});
     ASSERT_EQ(a.timed_text.index_time_count, 3);
@@ -111,11 +112,11 @@ TEST(IndexFilesOnMpv, CaptionsFollowAndMarksSurviveStopAndRestart) {
     stop_playback(a);
     EXPECT_EQ(test::read_bytes(dir / "clip.idx"),
               "[IndexTime]\r\n[1500]\r\n[2200]\r\n[3000]three\r\n");
-    a.shutdown();
+    first->life.shutdown();
     first.reset();
 
     MpvPlayer second(dir.path(), clip);
-    PlayerWindow& b = second.pw;
+    rq::Player& b = second.pw;
     EXPECT_EQ(rows(b.stores.index_marks), (Rows{"1500", "2200", "3000"}));
     EXPECT_EQ(rows(b.stores.index_texts), (Rows{"", "", "three"}));
     // Paused, every Shift+period goes one mark on, although the picture at

@@ -152,7 +152,8 @@ class Exchange : public ::testing::Test {
         p.main_ticks(1);
         p.forget_commands();
     }
-    PlayerWindow& pw() { return *p.pw; }
+    rq::Player& pw() { return *p.pw; }
+    PlayerLifecycle& life() { return *p.life; }
     ControlPanel& panel() { return pw().windows().control_panel; }
     std::string last(const std::string& prefix) const {
         std::string found;

@@ -34,7 +34,7 @@ TEST(SettingsDialog, BackgroundsAreDefaultThenTheBmpFilesWithTheStoredNameFoundI
         test::Player player;
         for (const std::string& item : c.tree)
             test::make_tree(player.dir.path(), {item});
-        player.pw->init_dialog();
+        player.life->init_dialog();
         player.pw->settings.background_name = c.stored;
         open_settings_dialog(*player.pw);
         EXPECT_EQ(player.settings_dialog.backgrounds, c.choices) << c.stored;
@@ -45,8 +45,9 @@ TEST(SettingsDialog, BackgroundsAreDefaultThenTheBmpFilesWithTheStoredNameFoundI
 
 TEST(SettingsDialog, NotWhileSearchingCancelKeepsAllOkTakesAllAndANewBackgroundReloads) {
     test::Player player;
-    PlayerWindow& pw = *player.pw;
-    pw.init_dialog();
+    rq::Player& pw = *player.pw;
+    PlayerLifecycle& life = *player.life;
+    life.init_dialog();
     pw.settings.main_window_pos = {40, 50};
     pw.settings.search_step_table = {10, -10, 20, -20, 30, -30, 40, -40};
     const SettingsDialogValues before = dialog_values(pw.settings);

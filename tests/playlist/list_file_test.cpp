@@ -133,7 +133,8 @@ TEST(EnterPathFolder, EntersTheDeepestExistingFolder) {
 
 TEST(DefaultPlaylist, MissingFileIsCreatedEmpty) {
     test::Player player;
-    PlayerWindow& pw = *player.pw;
+    rq::Player& pw = *player.pw;
+    PlayerLifecycle& life = *player.life;
     pw.files_folder = player.dir.path();
     read_default_playlist(pw);
     EXPECT_EQ(pw.playlist.entry_count, 0);
@@ -143,7 +144,8 @@ TEST(DefaultPlaylist, MissingFileIsCreatedEmpty) {
 
 TEST(DefaultPlaylist, ReadsTheAbsoluteLines) {
     test::Player player;
-    PlayerWindow& pw = *player.pw;
+    rq::Player& pw = *player.pw;
+    PlayerLifecycle& life = *player.life;
     pw.files_folder = player.dir.path();
     write_bytes(player.dir / "RQ01.rql", "movie.mpg\r\n/a.mpg\r\n/b.mpg\r\n");
     read_default_playlist(pw);
@@ -153,7 +155,8 @@ TEST(DefaultPlaylist, ReadsTheAbsoluteLines) {
 
 TEST(DefaultPlaylist, AnUnreadableListIsNotReplaced) {
     test::Player player;
-    PlayerWindow& pw = *player.pw;
+    rq::Player& pw = *player.pw;
+    PlayerLifecycle& life = *player.life;
     pw.files_folder = player.dir.path();
     std::filesystem::create_directory(player.dir / "RQ01.rql");
     read_default_playlist(pw);
@@ -163,11 +166,12 @@ TEST(DefaultPlaylist, AnUnreadableListIsNotReplaced) {
 
 TEST(DefaultPlaylist, ShutdownWritesThePlaylist) {
     test::Player player;
-    PlayerWindow& pw = *player.pw;
+    rq::Player& pw = *player.pw;
+    PlayerLifecycle& life = *player.life;
     player.start();
     pw.stores.path_list.insert_at(0, "/v/a.mpg");
     pw.stores.path_list.insert_at(1, "/v/b c.avi");
-    pw.shutdown();
+    life.shutdown();
     EXPECT_EQ(read_bytes(player.dir / "RQ01.rql"), "/v/a.mpg\r\n/v/b c.avi\r\n");
 }
 

@@ -36,7 +36,7 @@ Rows rows_for(std::string_view letters, int marker) {
 // `marked` and the rows `selected` selected.
 struct Editor {
     explicit Editor(std::string_view letters, int marked = 0, const Ints& selected = {}) {
-        pw().init_dialog();
+        life().init_dialog();
         for (char c : letters)
             pw().stores.path_list.insert_at(-1, std::string("/m/") + c + ".mpg");
         pw().playlist.current_entry = marked;
@@ -44,7 +44,8 @@ struct Editor {
         for (int i : selected)
             rows().set_selected(i, true);
     }
-    PlayerWindow& pw() { return *player.pw; }
+    rq::Player& pw() { return *player.pw; }
+    PlayerLifecycle& life() { return *player.life; }
     ListStore& rows() { return pw().editor.row_list; }
     std::string order() {
         std::string out;
@@ -154,8 +155,8 @@ TEST(EditorEdits, RandomShufflesBothListsAndTheMarkerStaysOnItsEntry) {
 
 TEST(EditorFiles, LoadReplacesTheListOrSaysWhyItCouldNotAndChangesNothing) {
     Editor e("abcdefghij", 7);
-    e.pw().on_create();
-    e.pw().timer_tick();
+    e.life().on_create();
+    e.life().timer_tick();
     std::filesystem::create_directory(e.file("folder.rql"));
     e.pw().stores.last_list_file.set_text(e.file("old/gone.rql"));
     for (const char* name : {"missing.rql", "folder.rql"}) {
@@ -216,8 +217,8 @@ TEST(EditorPlay, DoubleClickTakesTheMarkerOffAtOnceAndTheOpenPutsItOnTheNewRow) 
         e.player.engine.add_media(clip, {60000, 25, Rect{0, 0, 320, 240}});
         e.pw().stores.path_list.insert_at(-1, clip);
     }
-    e.pw().on_create();
-    e.pw().timer_tick();
+    e.life().on_create();
+    e.life().timer_tick();
     show_editor(e.pw());
     e.rows().set_selected(2, true);
     editor_play_selected(e.pw());

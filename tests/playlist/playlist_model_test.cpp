@@ -57,7 +57,8 @@ struct EditorFixture : ::testing::Test {
             pw().stores.path_list.insert_at(i, "/m/f" + std::to_string(i) + ".mpg");
         pw().playlist.entry_count = n;
     }
-    PlayerWindow& pw() { return *player.pw; }
+    rq::Player& pw() { return *player.pw; }
+    PlayerLifecycle& life() { return *player.life; }
     ListStore& rows() { return pw().editor.row_list; }
     test::Player player;
 };

@@ -25,7 +25,7 @@ namespace {
 struct QtEditor : ::testing::Test {
     QtEditor() {
         editor.attach(&pw, nullptr);
-        pw.init_dialog();
+        life.init_dialog();
         for (const char* name : {"a", "b", "c", "d", "e", "f"})
             pw.stores.path_list.insert_at(-1, std::string("/m/") + name + ".mpg");
         show_editor(pw);
@@ -50,7 +50,8 @@ struct QtEditor : ::testing::Test {
 
     QtEditorWindow editor;
     test::Player player{{}, true, &editor};
-    PlayerWindow& pw = *player.pw;
+    rq::Player& pw = *player.pw;
+    PlayerLifecycle& life = *player.life;
 };
 
 TEST_F(QtEditor, TheViewFollowsTheRowsAndTheButtonsActOnItsSelection) {

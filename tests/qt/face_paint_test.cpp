@@ -2,7 +2,7 @@
 
 #include <QPaintEvent>
 
-#include "app/player_window.h"
+#include "app/player_lifecycle.h"
 #include "platform/sim_engine.h"
 #include "qt/face_window.h"
 #include "skin/skin_setup.h"
@@ -32,8 +32,9 @@ TEST(FaceWindow, PaintsTheTopLeftOfFaceBuffer) {
     HeadlessServices services;
     FaceWindow face;
     {
-        PlayerWindow player(
+        PlayerLifecycle life(
             services.env(mci, volume, cwd, dir.path(), {}, nullptr, nullptr, &face));
+        rq::Player& player = life.player();
         face.attach(&player);
         build_skin_surfaces(player.skin, dir.path(), "");
         ASSERT_TRUE(player.skin.face_buffer.bottom_up());

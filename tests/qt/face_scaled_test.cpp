@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/player_window.h"
+#include "app/player_lifecycle.h"
 #include "qt/face_window.h"
 #include "support/player_fixture.h"
 #include "support/qt_app.h"

@@ -40,8 +40,8 @@ TEST(FaceWindow, EnterEscapeAndCloseDoNotEndTheRun) {
 TEST(FaceWindow, TimerDrivesTheTick) {
     FaceWindow face;
     test::Player p;
-    face.attach(p.pw.get(), [&] { p.pw->timer_tick(); });
-    p.pw->init_dialog();
+    face.attach(p.pw.get(), [&] { p.life->timer_tick(); });
+    p.life->init_dialog();
     ASSERT_TRUE(face.start_timer(30));
     QElapsedTimer waited;
     waited.start();
@@ -58,7 +58,7 @@ TEST(FaceWindow, MouseDrivesThePlayerAndDragsTheWindow) {
     FaceWindow face;
     test::Player p;
     face.attach(p.pw.get());
-    p.pw->init_dialog();
+    p.life->init_dialog();
     face.place({100, 100, 406, 92, ZOrder::Top, true, true});
     const QPoint origin = face.pos();
     auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {

@@ -69,7 +69,7 @@ struct BusPlayer : test::Player {
     }
 
     bool raised = false, quit = false;
-    Mpris mpris{*pw, [this] { raised = true; }, [this] { pw->request_quit(); }};
+    Mpris mpris{*pw, [this] { raised = true; }, [this] { life->request_quit(); }};
 };
 
 bool sent(const std::vector<std::string>& log, const std::string& command) {

@@ -1,7 +1,7 @@
 #pragma once
 // Pointing at the face the way a user does.
 
-#include "app/player_window.h"
+#include "app/player_lifecycle.h"
 #include "face/mouse.h"
 #include "skin/face_layout.h"
 
@@ -14,7 +14,7 @@ inline Point at(Hit h, int dx = 1, int dy = 1) {
 }
 
 // A left press and its release at `pt`.
-inline void click(PlayerWindow& pw, Point pt) {
+inline void click(rq::Player& pw, Point pt) {
     mouse_left_down(pw, pt);
     mouse_left_up(pw);
 }

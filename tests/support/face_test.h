@@ -16,7 +16,8 @@ namespace rq::test {
 class FaceTest : public ::testing::Test {
   protected:
     void SetUp() override { p.start(); }
-    PlayerWindow& pw() { return *p.pw; }
+    rq::Player& pw() { return *p.pw; }
+    PlayerLifecycle& life() { return *p.life; }
     void compose() { compose_face(pw()); }
 
     // The face shows the sheet's rectangle `src` with its corner at `at`.

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/player_window.h"
+#include "app/player_lifecycle.h"
 #include "platform/sim_engine.h"
 #include "platform/working_directory.h"
 #include "support/headless_env.h"
@@ -24,8 +24,9 @@ struct Player : HeadlessServices {
         if (with_template)
             std::filesystem::copy_file(std::string(RQ_SOURCE_DIR) + "/data/RQ01.sys",
                                        dir / "RQ01.sys");
-        pw = std::make_unique<PlayerWindow>(
+        life = std::make_unique<PlayerLifecycle>(
             env(mci, volume, cwd, dir.path(), std::move(args), nullptr, editor));
+        pw = &life->player();
     }
 
     // Sends a command and returns the reply, as the player would.
@@ -44,16 +45,16 @@ struct Player : HeadlessServices {
 
     // The whole start-up, then the first tick.
     void start() {
-        pw->on_create();
-        pw->init_dialog();
-        pw->timer_tick();
+        life->on_create();
+        life->init_dialog();
+        life->timer_tick();
     }
     // Timer ticks until `n` main ticks have run; the virtual clock moves
     // `ms` with every timer tick.
     void main_ticks(int n, int ms = 30) {
         for (int done = 0; done < n;) {
             engine.advance(ms);
-            pw->timer_tick();
+            life->timer_tick();
             if (pw->tick.tick_phase == 0 && pw->tick.busy == 0) ++done;
         }
     }
@@ -64,7 +65,8 @@ struct Player : HeadlessServices {
     std::string log_path = dir / "mci.log";
     MciChannel mci{engine, cwd, log_path};
     WaveOutVolume volume{&engine, {}};
-    std::unique_ptr<PlayerWindow> pw;
+    std::unique_ptr<PlayerLifecycle> life;
+    rq::Player* pw = nullptr;  // the player that `life` holds
 };
 
 }  // namespace rq::test

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/player_window.h"
+#include "app/player_lifecycle.h"
 #include "platform/sim_engine.h"
 #include "platform/working_directory.h"
 #include "support/headless_env.h"
@@ -14,13 +14,14 @@ namespace rq::test {
 
 struct QuietPlayer : HeadlessServices {
     // `folder` (with a trailing "/") holds the player's files and settings template.
-    explicit QuietPlayer(const std::string& folder) : pw(env(mci, volume, cwd, folder)) {}
+    explicit QuietPlayer(const std::string& folder) : life(env(mci, volume, cwd, folder)) {}
 
     VirtualWorkingDirectory cwd{"/"};
     SimEngine engine;
     MciChannel mci{engine, cwd};
     WaveOutVolume volume{&engine, {}};
-    PlayerWindow pw;
+    PlayerLifecycle life;
+    rq::Player& pw = life.player();
 };
 
 }  // namespace rq::test

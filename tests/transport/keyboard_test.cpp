@@ -25,7 +25,8 @@ class Keyboard : public ::testing::Test {
         p.keys.press(key);
         p.keys.release(key);
     }
-    PlayerWindow& pw() { return *p.pw; }
+    rq::Player& pw() { return *p.pw; }
+    PlayerLifecycle& life() { return *p.life; }
 
     test::Player p;
 };

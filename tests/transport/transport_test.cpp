@@ -21,12 +21,13 @@ class Playing : public ::testing::Test {
             add_clip(name);
         for (const char* name : {"long1.mpg", "long2.mpg", "long3.mpg"})
             add_clip(name, 0, 60000);
-        p.pw->on_create();
-        p.pw->init_dialog();
+        p.life->on_create();
+        p.life->init_dialog();
         pw().settings.repeat = 0;
         pw().settings.badge_gone = 1;  // 150 ms main ticks unless something asks for 30
     }
-    PlayerWindow& pw() { return *p.pw; }
+    rq::Player& pw() { return *p.pw; }
+    PlayerLifecycle& life() { return *p.life; }
     std::string add_clip(const std::string& name, int64_t end_lag_ms = 0, int64_t ms = 2000) {
         const std::string path = p.dir / name;
         test::write_bytes(path, "clip");
@@ -37,7 +38,7 @@ class Playing : public ::testing::Test {
         for (const char* n : names)
             pw().stores.path_list.insert_at(-1, p.dir / n);
     }
-    void start() { pw().timer_tick(); }
+    void start() { life().timer_tick(); }
     // The names opened, in order.
     Commands opens() const {
         Commands out;
@@ -311,7 +312,7 @@ TEST_F(Playing, MainTicksComeEvery30MsWhileTheBadgeIsOnElse150) {
     p.main_ticks(1);
     int main = 0;
     for (int i = 0; i < 10; ++i) {
-        pw().timer_tick();
+        life().timer_tick();
         main += pw().tick.tick_phase == 0;
     }
     EXPECT_EQ(main, 10);
@@ -319,7 +320,7 @@ TEST_F(Playing, MainTicksComeEvery30MsWhileTheBadgeIsOnElse150) {
     p.main_ticks(1);
     main = 0;
     for (int i = 0; i < 10; ++i) {
-        pw().timer_tick();
+        life().timer_tick();
         main += pw().tick.tick_phase == 0;
     }
     EXPECT_EQ(main, 2);

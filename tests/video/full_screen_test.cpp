@@ -27,14 +27,15 @@ struct Playing {
         test::write_bytes(path, "clip");
         if (!captions.empty()) test::write_bytes(p.dir / "clip.txt", captions);
         p.engine.add_media(path, {60000, 25, Rect{0, 0, picture.w, picture.h}});
-        p.pw->on_create();
-        p.pw->init_dialog();
+        p.life->on_create();
+        p.life->init_dialog();
         pw().settings.badge_gone = 1;
         pw().stores.path_list.insert_at(-1, path);
-        pw().timer_tick();
+        life().timer_tick();
         p.forget_commands();
     }
-    PlayerWindow& pw() { return *p.pw; }
+    rq::Player& pw() { return *p.pw; }
+    PlayerLifecycle& life() { return *p.life; }
     std::string last_destination() const {
         std::string last;
         for (const std::string& c : p.commands())
@@ -210,7 +211,7 @@ TEST(FullScreen, CaptionStripShapeAndTheLineItShows) {
     // Half-width text first, then a line with two-byte characters.
     Playing t({640, 480}, "[00:00]0123456789abcdefghij\r\n[00:01]\x82\xa0\x82\xa2 ok\r\n");
     test::Player& p = t.p;
-    auto pw = [&]() -> PlayerWindow& { return t.pw(); };
+    auto pw = [&]() -> rq::Player& { return t.pw(); };
     pw().settings.caption_flag = 1;
     enter_full_screen(pw());
     const int strip = caption_strip_height(768);

@@ -23,16 +23,16 @@ std::vector<std::string> log_commands(const std::string& path) {
     return out;
 }
 
-TEST(PlayerWindow, TimerThatCannotRunFailsCreation) {
+TEST(PlayerLifecycle, TimerThatCannotRunFailsCreation) {
     test::Player p;
     p.host.timer_fails = true;
-    EXPECT_EQ(p.pw->on_create(), -1);
+    EXPECT_EQ(p.life->on_create(), -1);
     test::Player q;
-    EXPECT_EQ(q.pw->on_create(), 0);
+    EXPECT_EQ(q.life->on_create(), 0);
     EXPECT_EQ(q.host.timer_period, 30);
 }
 
-TEST(PlayerWindow, FilesLiveInTheFolderChosenAtStartUp) {
+TEST(PlayerLifecycle, FilesLiveInTheFolderChosenAtStartUp) {
     // An installed copy: the template in the data folder, the files in the
     // user's folder, nothing beside the program.
     test::Player p({}, false);
@@ -42,14 +42,14 @@ TEST(PlayerWindow, FilesLiveInTheFolderChosenAtStartUp) {
                                p.dir / "share/RQ01.sys");
     test::write_bytes(p.dir / "config/RQ01.rql", "/m/a.mpg\r\n");
     p.pw->env.files = {p.dir / "config/", p.dir / "share/RQ01.sys"};
-    p.pw->on_create();
-    p.pw->init_dialog();
+    p.life->on_create();
+    p.life->init_dialog();
     EXPECT_EQ(p.pw->files_folder, p.dir / "config/");
     EXPECT_TRUE(std::filesystem::exists(p.dir / "config/RQ01.CFG"));
-    p.pw->timer_tick();
+    p.life->timer_tick();
     EXPECT_EQ(p.pw->stores.path_list.count(), 1) << "the default list is read from there";
     p.pw->settings.repeat = 0;
-    p.pw->request_quit();
+    p.life->request_quit();
     p.main_ticks(1);
     ASSERT_TRUE(p.host.ended);
     EXPECT_NE(test::read_bytes(p.dir / "config/RQ01.CFG").find("Repeat=0\r\n"), std::string::npos);
@@ -57,11 +57,11 @@ TEST(PlayerWindow, FilesLiveInTheFolderChosenAtStartUp) {
     EXPECT_FALSE(std::filesystem::exists(p.dir / "RQ01.rql"));
 }
 
-TEST(PlayerWindow, FirstTickTitlesTheWindow) {
+TEST(PlayerLifecycle, FirstTickTitlesTheWindow) {
     test::Player p;
-    p.pw->on_create();
-    p.pw->init_dialog();
-    p.pw->timer_tick();
+    p.life->on_create();
+    p.life->init_dialog();
+    p.life->timer_tick();
     EXPECT_EQ(p.host.title, " ◎ RQ810Z");
     EXPECT_EQ(p.pw->tick.tick_done_first, 1);
     // The face is built and shown: the built-in sheet, without a background.
@@ -75,17 +75,17 @@ TEST(PlayerWindow, FirstTickTitlesTheWindow) {
         (std::vector<Rect>{{0, 0, 406, 88}, {22, 88, 362, 2}, {22, 90, 65, 3}, {319, 90, 65, 3}}));
 }
 
-TEST(PlayerWindow, QuitRequestShutsDownOnTheNextMainTick) {
+TEST(PlayerLifecycle, QuitRequestShutsDownOnTheNextMainTick) {
     test::Player p;
-    p.pw->on_create();
-    p.pw->init_dialog();
+    p.life->on_create();
+    p.life->init_dialog();
     p.pw->stores.path_list.insert_at(-1, "/m/a.avi");
     p.pw->stores.path_list.insert_at(-1, "/m/b.mpg");
     p.pw->settings.repeat = 0;
-    p.pw->timer_tick();
+    p.life->timer_tick();
     p.pw->tick.quit_requested = 1;
     for (int i = 0; i < 5 && !p.host.ended; ++i)
-        p.pw->timer_tick();
+        p.life->timer_tick();
     EXPECT_TRUE(p.host.ended);
     EXPECT_EQ(p.host.end_result, 1);
     EXPECT_FALSE(p.host.timer_running);
@@ -94,43 +94,44 @@ TEST(PlayerWindow, QuitRequestShutsDownOnTheNextMainTick) {
     EXPECT_EQ(p.pw->device.stopped, 1);
 }
 
-TEST(PlayerWindow, QuitWaitsWhileBusy) {
+TEST(PlayerLifecycle, QuitWaitsWhileBusy) {
     test::Player p;
-    p.pw->on_create();
-    p.pw->init_dialog();
-    p.pw->timer_tick();
+    p.life->on_create();
+    p.life->init_dialog();
+    p.life->timer_tick();
     p.pw->tick.busy = 1;
     p.pw->tick.quit_requested = 1;
     for (int i = 0; i < 10; ++i)
-        p.pw->timer_tick();
+        p.life->timer_tick();
     EXPECT_FALSE(p.host.ended);
     p.pw->tick.busy = 0;
     for (int i = 0; i < 5; ++i)
-        p.pw->timer_tick();
+        p.life->timer_tick();
     EXPECT_TRUE(p.host.ended);
 }
 
-TEST(PlayerWindow, ShutdownRunsOnceAndTheDestructorClosesTheDevice) {
+TEST(PlayerLifecycle, ShutdownRunsOnceAndTheDestructorClosesTheDevice) {
     test::Player p;
     p.engine.add_media(p.dir / "a.avi", {5000, 25, Rect{0, 0, 320, 240}});
-    p.pw->init_dialog();
+    p.life->init_dialog();
     p.ask("open \"" + (p.dir / "a.avi") + "\" type mpegvideo alias movie");
-    p.pw->shutdown();
+    p.life->shutdown();
     EXPECT_FALSE(p.engine.is_open());
-    p.pw->shutdown();
-    p.pw.reset();
+    p.life->shutdown();
+    p.life.reset();
+    p.pw = nullptr;
     std::vector<std::string> cmds = log_commands(p.log_path);
     ASSERT_GE(cmds.size(), 2u);
     EXPECT_EQ(std::count(cmds.begin(), cmds.end(), "close movie"), 2);
     EXPECT_EQ(cmds.back(), "close movie");
 }
 
-TEST(PlayerWindow, AQuitBeforeTheFirstTickKeepsTheDefaultList) {
+TEST(PlayerLifecycle, AQuitBeforeTheFirstTickKeepsTheDefaultList) {
     test::Player p;
     test::write_bytes(p.dir / "RQ01.rql", "/m/a.mpg\r\n");
-    p.pw->on_create();
-    p.pw->init_dialog();
-    p.pw->request_quit();
+    p.life->on_create();
+    p.life->init_dialog();
+    p.life->request_quit();
     p.main_ticks(1);
     EXPECT_TRUE(p.host.ended);
     EXPECT_EQ(test::read_bytes(p.dir / "RQ01.rql"), "/m/a.mpg\r\n");
@@ -138,13 +139,13 @@ TEST(PlayerWindow, AQuitBeforeTheFirstTickKeepsTheDefaultList) {
     // Ended from outside before it ever ticked: the list stays as it was.
     test::Player q;
     test::write_bytes(q.dir / "RQ01.rql", "/m/b.mpg\r\n");
-    q.pw->on_create();
-    q.pw->init_dialog();
-    q.pw->shutdown();
+    q.life->on_create();
+    q.life->init_dialog();
+    q.life->shutdown();
     EXPECT_EQ(test::read_bytes(q.dir / "RQ01.rql"), "/m/b.mpg\r\n");
 }
 
-TEST(PlayerWindow, CommandLineFilesAreAnEntryEachUnlessTheyAreOneSplitName) {
+TEST(PlayerLifecycle, CommandLineFilesAreAnEntryEachUnlessTheyAreOneSplitName) {
     test::TempDir dir;
     for (const char* name : {"a.mpg", "b.mpg", "my clip.mpg"})
         test::write_bytes(dir / name, "x");
@@ -169,25 +170,25 @@ TEST(PlayerWindow, CommandLineFilesAreAnEntryEachUnlessTheyAreOneSplitName) {
     }
 }
 
-TEST(PlayerWindow, EnterLastFolderStopsAtTheFirstMissingPart) {
+TEST(PlayerLifecycle, EnterLastFolderStopsAtTheFirstMissingPart) {
     test::Player p;
     std::filesystem::create_directories(p.dir / "a/b");
     p.pw->settings.current_folder = p.dir / "a/b/";
-    p.pw->enter_last_folder();
+    p.life->enter_last_folder();
     EXPECT_EQ(p.cwd.current() + "/", p.dir / "a/b/");
     p.pw->settings.current_folder = p.dir / "a/missing/c/";
-    p.pw->enter_last_folder();
+    p.life->enter_last_folder();
     EXPECT_EQ(p.cwd.current() + "/", p.dir / "a/");
     // An empty folder changes nothing.
     p.pw->settings.current_folder.clear();
-    p.pw->enter_last_folder();
+    p.life->enter_last_folder();
     EXPECT_EQ(p.cwd.current() + "/", p.dir / "a/");
 }
 
-TEST(PlayerWindow, SeveralPlayersLiveSideBySide) {
+TEST(PlayerLifecycle, SeveralPlayersLiveSideBySide) {
     test::Player a, b;
-    a.pw->init_dialog();
-    b.pw->init_dialog();
+    a.life->init_dialog();
+    b.life->init_dialog();
     a.pw->settings.shuffle = 1;
     EXPECT_EQ(b.pw->settings.shuffle, 0);
     EXPECT_NE(a.pw->files_folder, b.pw->files_folder);

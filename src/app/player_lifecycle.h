@@ -1,6 +1,7 @@
 #pragma once
-// The main window: the player's life from window creation to the end of
-// the run, and the timer tick that drives it.
+// The player's life from the face window's creation to the end of the run,
+// and the timer tick that drives it. It holds the Player; the windows are
+// the desktop's.
 
 #include "core/player.h"
 
@@ -9,11 +10,13 @@ namespace rq {
 inline constexpr int kTimerPeriodMs = 30;
 inline constexpr char kWindowTitle[] = " \xE2\x97\x8E RQ810Z";  // " ◎ RQ810Z"
 
-class PlayerWindow : public Player {
+class PlayerLifecycle {
   public:
-    explicit PlayerWindow(PlayerEnv env);
+    explicit PlayerLifecycle(PlayerEnv env);
+    PlayerLifecycle(const PlayerLifecycle&) = delete;
+    PlayerLifecycle& operator=(const PlayerLifecycle&) = delete;
     // Closes the device however the run ended.
-    ~PlayerWindow();
+    ~PlayerLifecycle();
 
     // Window creation: starts the timer; -1 when it cannot run.
     int on_create();
@@ -44,8 +47,12 @@ class PlayerWindow : public Player {
     // ends the run, also when the first tick is still to come.
     void request_quit();
 
+    Player& player() { return player_; }
+    const Player& player() const { return player_; }
+
   private:
     void first_tick_work();
+    Player player_;
     void main_tick();
     bool timer_running_ = false;
     bool shut_down_ = false;
