@@ -59,8 +59,6 @@ constexpr Option kOptions[] = {
     {"ytdl", "no"},
     {"audio-fallback-to-null", "yes"},
     {"audio-client-name", "RQ810Z"},
-    // No hardware decoding, so no probing for its OpenGL interop either.
-    {"gpu-hwdec-interop", "no"},
 };
 
 void set_flag_async(mpv_handle* mpv, const char* name, bool value) {
@@ -132,9 +130,11 @@ double mpv_volume_for(double left, double right) {
     return 100.0 * std::cbrt(std::min(a, 1.0));
 }
 
-MpvEngine::MpvEngine(FrameSink* sink, bool null_audio) : impl_(std::make_unique<Impl>()) {
+MpvEngine::MpvEngine(FrameSink* sink, bool null_audio, bool report_decoder)
+    : impl_(std::make_unique<Impl>()) {
     Impl& m = *impl_;
     m.sink = sink;
+    m.report_decoder = report_decoder;
     m.mpv = mpv_create();
     if (!m.mpv) {
         std::fprintf(stderr, "rq810z: libmpv could not be created\n");
@@ -156,7 +156,11 @@ MpvEngine::MpvEngine(FrameSink* sink, bool null_audio) : impl_(std::make_unique<
     }
     for (const char* name : {"time-pos", "eof-reached", "duration"})
         mpv_observe_property(m.mpv, 0, name, MPV_FORMAT_NONE);
+<<<<<<< HEAD
     mpv_observe_property(m.mpv, kSoundOutputObserved, "current-ao", MPV_FORMAT_STRING);
+=======
+    if (report_decoder) mpv_observe_property(m.mpv, 0, "hwdec-current", MPV_FORMAT_STRING);
+>>>>>>> gl
 
     m.render_thread = std::thread([&m] { m.render_loop(); });
     {
@@ -164,6 +168,9 @@ MpvEngine::MpvEngine(FrameSink* sink, bool null_audio) : impl_(std::make_unique<
         std::unique_lock lock(m.render_mutex);
         m.render_cv.wait(lock, [&m] { return m.render_made; });
     }
+    // Frames decoded by the graphics processor stay there when OpenGL draws
+    // them; for the software renderer they are copied back.
+    mpv_set_property_string(m.mpv, "hwdec", m.gl ? "auto-safe" : "auto-copy-safe");
     m.event_thread = std::thread([&m] { m.event_loop(); });
 }
 
@@ -208,14 +215,10 @@ bool worth_loading(const std::string& path) {
 
 }  // namespace
 
-bool MpvEngine::open(const std::string& path) {
-    Impl& m = *impl_;
-    if (!m.mpv || path.empty()) return false;
-    if (is_open()) close();
-    // Only a regular file can be media: libmpv would wait forever on a FIFO
-    // with no writer, read a device without end, or play a folder's files.
-    if (!worth_loading(path)) return false;
+namespace {
 
+// Loads the file and waits until libmpv has it or gives up; whether it loaded.
+bool load_file(MpvEngine::Impl& m, const std::string& path) {
     uint64_t serial = 0;
     {
         std::lock_guard lock(m.mutex);
@@ -224,26 +227,36 @@ bool MpvEngine::open(const std::string& path) {
     // A file opens paused, whatever the last one was doing.
     set_flag_async(m.mpv, "pause", true);
     const char* load[] = {"loadfile", path.c_str(), "replace", nullptr};
-    bool loaded = false;
-    if (mpv_command_async(m.mpv, kLoadReply + serial, load) >= 0) {
-        std::unique_lock lock(m.mutex);
-        const LoadProgress& p = m.progress;
-        auto answered = [&] { return p.reply_serial == serial; };
-        auto taken_up = [&] {
-            return answered() &&
-                   (p.reply_entry < 0 || p.started >= p.reply_entry || p.ended >= p.reply_entry);
-        };
-        auto settled = [&] {
-            return answered() &&
-                   (p.reply_entry < 0 || p.loaded == p.reply_entry || p.ended == p.reply_entry);
-        };
-        // A file given up on may still hold libmpv for a while (probing
-        // cannot stop mid-way): this file's time starts when it is taken up.
-        m.load_cv.wait_for(lock, kLoadTimeout, taken_up);
-        m.load_cv.wait_for(lock, kLoadTimeout, settled);
-        loaded = answered() && p.reply_entry >= 0 && p.loaded == p.reply_entry &&
-                 p.ended != p.reply_entry;
-    }
+    if (mpv_command_async(m.mpv, kLoadReply + serial, load) < 0) return false;
+    std::unique_lock lock(m.mutex);
+    const LoadProgress& p = m.progress;
+    auto answered = [&] { return p.reply_serial == serial; };
+    auto taken_up = [&] {
+        return answered() &&
+               (p.reply_entry < 0 || p.started >= p.reply_entry || p.ended >= p.reply_entry);
+    };
+    auto settled = [&] {
+        return answered() &&
+               (p.reply_entry < 0 || p.loaded == p.reply_entry || p.ended == p.reply_entry);
+    };
+    // A file given up on may still hold libmpv for a while (probing
+    // cannot stop mid-way): this file's time starts when it is taken up.
+    m.load_cv.wait_for(lock, kLoadTimeout, taken_up);
+    m.load_cv.wait_for(lock, kLoadTimeout, settled);
+    return answered() && p.reply_entry >= 0 && p.loaded == p.reply_entry &&
+           p.ended != p.reply_entry;
+}
+
+}  // namespace
+
+bool MpvEngine::open(const std::string& path) {
+    Impl& m = *impl_;
+    if (!m.mpv || path.empty()) return false;
+    if (is_open()) close();
+    // Only a regular file can be media: libmpv would wait forever on a FIFO
+    // with no writer, read a device without end, or play a folder's files.
+    if (!worth_loading(path)) return false;
+    const bool loaded = load_file(m, path);
     // A file with no track that plays is no media file.
     const bool has_video = get_int(m.mpv, "current-tracks/video/id").has_value() &&
                            !get_flag(m.mpv, "current-tracks/video/albumart");

@@ -1,7 +1,7 @@
 #pragma once
-// Playback on libmpv: software rendering on a thread of its own into the
-// current picture target, asynchronous seeks, positions in milliseconds or
-// frames. The only place that includes libmpv.
+// Playback on libmpv: rendering (OpenGL or software) on a thread of its
+// own into the current picture target, asynchronous seeks, positions in
+// milliseconds or frames. The only place that includes libmpv.
 
 #include <memory>
 #include <string>
@@ -15,8 +15,9 @@ class FrameSink;
 class MpvEngine : public PlaybackEngine {
   public:
     // `sink` may be null (frames are rendered and dropped). `null_audio`
-    // selects no sound device.
-    MpvEngine(FrameSink* sink, bool null_audio);
+    // selects no sound device. `report_decoder`: say on stderr, once a
+    // file, which decoder it got (hardware or software).
+    MpvEngine(FrameSink* sink, bool null_audio, bool report_decoder = false);
     ~MpvEngine() override;
 
     bool open(const std::string& path) override;

@@ -98,10 +98,16 @@ struct MpvEngine::Impl {
     bool minimized = false;
     Rect dest;
 
+<<<<<<< HEAD
     // Event thread only: whether the user asked for no sound, and whether
     // the player has said that no sound device plays since one last did.
     bool null_audio = false;
     bool told_no_sound = false;
+=======
+    // Event thread only.
+    bool report_decoder = false;    // say on stderr which decoder each file gets
+    bool decoder_reported = false;  // for the file now loading
+>>>>>>> gl
 
     // Render thread only.
     std::unique_ptr<uint8_t, AlignedFree> buffer;
@@ -109,13 +115,15 @@ struct MpvEngine::Impl {
     GlFrameSink* gl = nullptr;  // set while the frames are drawn with OpenGL
 
     void event_loop();
+    void note_decoder(const mpv_event_property* property);  // event thread
     void render_loop();
     // The render context, made on the render thread: OpenGL when the sink
     // can, else software. False when neither can be made.
     bool create_render_context();
+    bool create_gl_context(GlFrameSink& candidate);
     void free_render_context();
     void render_software(const Rect& d, uint64_t generation, int target_handle, bool is_minimized);
-    void render_gl(const Rect& d, bool show, int target_handle, bool is_minimized);
+    void render_gl(const Rect& d, uint64_t generation, int target_handle, bool is_minimized);
     // Reads the core's state; event thread only (it waits for the core).
     CoreSnapshot read_core() const;
     // Says once on stderr when libmpv fell back to no sound output.

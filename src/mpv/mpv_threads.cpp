@@ -77,6 +77,7 @@ void MpvEngine::Impl::event_loop() {
                     return;
                 case MPV_EVENT_START_FILE:
                     seen.started = static_cast<mpv_event_start_file*>(ev->data)->playlist_entry_id;
+                    decoder_reported = false;
                     break;
                 case MPV_EVENT_FILE_LOADED:
                     seen.loaded = seen.started;
@@ -104,10 +105,12 @@ void MpvEngine::Impl::event_loop() {
                     break;
                 }
                 case MPV_EVENT_PROPERTY_CHANGE:
-                    if (ev->reply_userdata == kSoundOutputObserved)
+                    if (ev->reply_userdata == kSoundOutputObserved) {
                         note_sound_output(*static_cast<mpv_event_property*>(ev->data));
-                    else
+                    } else {
+                        note_decoder(static_cast<const mpv_event_property*>(ev->data));
                         refresh = true;
+                    }
                     break;
                 default:
                     break;
@@ -127,6 +130,19 @@ void MpvEngine::Impl::event_loop() {
     }
 }
 
+void MpvEngine::Impl::note_decoder(const mpv_event_property* property) {
+    // Known once the first frame is decoded; unavailable (no format) before.
+    if (decoder_reported || !property || property->format != MPV_FORMAT_STRING ||
+        std::string_view(property->name) != "hwdec-current")
+        return;
+    decoder_reported = true;
+    const char* decoder = *static_cast<const char* const*>(property->data);
+    char* file = mpv_get_property_string(mpv, "filename");
+    std::fprintf(stderr, "rq810z: %s: decoded by %s\n", file ? file : "?",
+                 std::string_view(decoder) == "no" ? "software" : decoder);
+    mpv_free(file);
+}
+
 void MpvEngine::Impl::request_redraw() {
     redraw_pending = true;
     render_cv.notify_one();
@@ -140,27 +156,36 @@ void* gl_proc_address(void* ctx, const char* name) {
 
 }  // namespace
 
+bool MpvEngine::Impl::create_gl_context(GlFrameSink& candidate) {
+    char api[] = MPV_RENDER_API_TYPE_OPENGL;
+    mpv_opengl_init_params init{gl_proc_address, &candidate};
+    // The windows' display, so hardware-decoded frames can stay on the graphics processor.
+    const GlFrameSink::NativeDisplay display = candidate.native_display();
+    mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, api},
+                                 {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &init},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr},
+                                 {MPV_RENDER_PARAM_INVALID, nullptr}};
+    if (display.x11)
+        params[2] = {MPV_RENDER_PARAM_X11_DISPLAY, display.x11};
+    else if (display.wayland)
+        params[2] = {MPV_RENDER_PARAM_WL_DISPLAY, display.wayland};
+    if (mpv_render_context_create(&render, mpv, params) < 0) {
+        render = nullptr;
+        candidate.done_current();
+        std::fprintf(stderr, "rq810z: libmpv cannot draw with OpenGL here; drawing in software\n");
+        return false;
+    }
+    gl = &candidate;
+    gl->on_redraw([this] {
+        std::lock_guard lock(render_mutex);
+        request_redraw();
+    });
+    return true;
+}
+
 bool MpvEngine::Impl::create_render_context() {
     GlFrameSink* candidate = sink ? sink->gl() : nullptr;
-    if (candidate && candidate->make_current()) {
-        char api[] = MPV_RENDER_API_TYPE_OPENGL;
-        mpv_opengl_init_params init{gl_proc_address, candidate};
-        mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, api},
-                                     {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &init},
-                                     {MPV_RENDER_PARAM_INVALID, nullptr}};
-        if (mpv_render_context_create(&render, mpv, params) >= 0) {
-            gl = candidate;
-            gl->on_redraw([this] {
-                std::lock_guard lock(render_mutex);
-                request_redraw();
-            });
-        } else {
-            render = nullptr;
-            candidate->done_current();
-            std::fprintf(stderr,
-                         "rq810z: libmpv cannot draw with OpenGL here; drawing in software\n");
-        }
-    }
+    if (candidate && candidate->make_current()) create_gl_context(*candidate);
     if (!render) {
         char api[] = MPV_RENDER_API_TYPE_SW;
         mpv_render_param params[] = {{MPV_RENDER_PARAM_API_TYPE, api},
@@ -218,7 +243,17 @@ void MpvEngine::Impl::render_software(const Rect& d, uint64_t generation, int ta
                             static_cast<int>(stride), d);
 }
 
-void MpvEngine::Impl::render_gl(const Rect& d, bool show, int target_handle, bool is_minimized) {
+void MpvEngine::Impl::render_gl(const Rect& d, uint64_t generation, int target_handle,
+                                bool is_minimized) {
+    // Frames of a closed file or of a former target are not shown.
+    auto current = [&] {
+        return presenting && generation == present_generation && d.w > 0 && d.h > 0;
+    };
+    bool show;
+    {
+        std::lock_guard lock(render_mutex);
+        show = current();
+    }
     const GlFrameSink::Surface s = gl->begin_frame(show ? target_handle : -1, is_minimized, d);
     mpv_opengl_fbo fbo{static_cast<int>(s.fbo), std::max(s.w, 1), std::max(s.h, 1), 0};
     int flip = s.flip_y ? 1 : 0;
@@ -227,6 +262,10 @@ void MpvEngine::Impl::render_gl(const Rect& d, bool show, int target_handle, boo
                                  {MPV_RENDER_PARAM_INVALID, nullptr}};
     mpv_render_context_render(render, params);
     gl->end_frame();
+    // Under the lock, as in software: a target cleared meanwhile gets no
+    // frame after its clear (the device's own window would come back).
+    std::lock_guard lock(render_mutex);
+    if (current()) gl->present_read_back();
 }
 
 void MpvEngine::Impl::render_loop() {
@@ -248,17 +287,10 @@ void MpvEngine::Impl::render_loop() {
 
         const uint64_t flags = update ? mpv_render_context_update(render) : 0;
         if ((flags & MPV_RENDER_UPDATE_FRAME) || redraw) {
-            if (gl) {
-                // Frames of a closed file or of a former target are not shown.
-                bool show;
-                {
-                    std::lock_guard check(render_mutex);
-                    show = presenting && generation == present_generation && d.w > 0 && d.h > 0;
-                }
-                render_gl(d, show, target_handle, is_minimized);
-            } else {
+            if (gl)
+                render_gl(d, generation, target_handle, is_minimized);
+            else
                 render_software(d, generation, target_handle, is_minimized);
-            }
         }
         lock.lock();
     }

@@ -18,6 +18,11 @@ namespace rq {
 // said otherwise.
 class GlFrameSink {
   public:
+    // The display the windows are on, for the decoder's hardware interop.
+    struct NativeDisplay {
+        void* x11 = nullptr;      // an Xlib Display*
+        void* wayland = nullptr;  // a wl_display*
+    };
     struct Surface {
         unsigned fbo = 0;  // the framebuffer to draw into
         int w = 0, h = 0;
@@ -30,13 +35,20 @@ class GlFrameSink {
     // The surface for a frame for picture target `handle` at `dest` (any
     // handle below 0: a frame that goes nowhere).
     virtual Surface begin_frame(int handle, bool minimized, const Rect& dest) = 0;
-    // The frame is drawn: it goes to the screen.
+    // The frame is drawn: a window's goes to the screen; one for the
+    // device's own window is read back and waits for present_read_back().
     virtual void end_frame() = 0;
+    // The frame read back by the last end_frame() goes to its target. The
+    // engine calls it only while that target is still the current one, so
+    // that no frame reaches a target after it was cleared.
+    virtual void present_read_back() = 0;
     // Before the thread ends, with nothing of the engine's left in the context.
     virtual void done_current() = 0;
     // Any thread: the engine to call when the frame must be drawn again
     // (the target was shown or resized); an empty function stops the calls.
     virtual void on_redraw(std::function<void()> redraw) = 0;
+    // Any thread.
+    virtual NativeDisplay native_display() const = 0;
 };
 
 class FrameSink {

@@ -14,11 +14,13 @@
 
 #include <xcb/xcb.h>
 
+#include "platform/render_choice.h"
 #include "qt/child_windows.h"
 #include "qt/dbus_screen_saver.h"
 #include "qt/drop_filter.h"
 #include "qt/face_window.h"
 #include "qt/file_dialogs.h"
+#include "qt/gl_frames.h"
 #include "qt/key_filter.h"
 #include "qt/mpris.h"
 #include "qt/picture_targets.h"
@@ -31,15 +33,13 @@ namespace rq {
 
 namespace {
 
-// Software unless RQ810Z_RENDER=auto or =opengl asks for OpenGL: that path
-// still now and then leaves the picture at its full-screen place after full
-// screen, or misses Alt+Enter, on a software rasteriser.
-Rendering rendering_asked() {
-    const char* env = std::getenv("RQ810Z_RENDER");
-    const std::string_view render = env ? env : "";
-    return render == "auto"     ? Rendering::Auto
-           : render == "opengl" ? Rendering::OpenGL
-                                : Rendering::Software;
+// Decided once, with the application made, and said on stderr.
+bool draw_with_opengl() {
+    const Rendering asked = rendering_asked(std::getenv("RQ810Z_RENDER"));
+    const std::string renderer = asked == Rendering::Software ? "" : QtGlFrames::renderer();
+    const RenderChoice choice = choose_rendering(asked, renderer);
+    std::fprintf(stderr, "rq810z: %s\n", choice.why.c_str());
+    return choice.opengl;
 }
 
 bool set(const char* name) {
@@ -138,7 +138,7 @@ struct QtDesktop::Parts {
     Parts(int& argc, char** argv, const WorkingDirectory& cwd)
         : app(started_application(app_slot, argc, argv)),
           key_filter(keys),
-          targets(nullptr, rendering_asked()),
+          targets(nullptr, draw_with_opengl()),
           dialogs(&face, cwd),
           settings_dialog(&face),
           children(targets) {

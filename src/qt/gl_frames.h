@@ -6,14 +6,20 @@
 // small framebuffer off the screen, so playback never waits for the
 // screen; the device's own default window gets its frames read back and
 // painted as in software.
+//
+// The GUI thread never waits for a frame being drawn, only, when a native
+// window goes, for the frame being drawn into that very window.
 
+#include <QImage>
 #include <QObject>
 #include <QPointer>
 #include <QWindow>
+#include <condition_variable>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <string>
 
 #include "platform/frame_sink.h"
 
@@ -28,11 +34,9 @@ class PictureTargets;
 
 class QtGlFrames : public QObject, public GlFrameSink {
   public:
-    // Whether a current OpenGL context can be made on a thread of its own
-    // here, and (unless `software_too`) one that a graphics processor
-    // draws: a software rasteriser costs more than the software renderer.
-    // GUI thread.
-    static bool available(bool software_too);
+    // GL_RENDERER of an OpenGL context made current here as the render
+    // thread would make it; empty when none can be made. GUI thread.
+    static std::string renderer();
 
     explicit QtGlFrames(PictureTargets& targets);
     ~QtGlFrames() override;
@@ -48,8 +52,10 @@ class QtGlFrames : public QObject, public GlFrameSink {
     void* proc_address(const char* name) override;
     Surface begin_frame(int handle, bool minimized, const Rect& dest) override;
     void end_frame() override;
+    void present_read_back() override;
     void done_current() override;
     void on_redraw(std::function<void()> redraw) override;
+    NativeDisplay native_display() const override { return display_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,31 +64,39 @@ class QtGlFrames : public QObject, public GlFrameSink {
     struct Entry {
         QPointer<QWidget> container;  // holds the window, at the destination
         QPointer<QWindow> window;
-        bool surface = false;  // the native window exists (guarded by frame_mutex_)
+        bool surface = false;  // the native window exists
         bool exposed = false;
         QSize size;
         Rect placed;  // the destination last asked for
     };
     enum class Mode { None, Window, Readback, Discard };
     void place(int handle, const Rect& dest);  // GUI thread
-    Entry* entry_of(QObject* window);          // with frame_mutex_ held
+    // With mutex_ held: the entry of a window; the window a frame for the
+    // entry may be drawn into now (then it is drawing_), else null.
+    Entry* entry_of(QObject* window);
+    QWindow* take_window(int handle, Entry& e, const Rect& dest);
+    // GUI thread, with `lock` on mutex_: waits until no frame is being drawn into `window`.
+    void let_go(std::unique_lock<std::mutex>& lock, const QObject* window);
+    void release_window();  // render thread: drawing_ is done
     unsigned offscreen_fbo(int w, int h, unsigned& fbo, unsigned& rbo, QSize& size);
     void redraw();
 
     PictureTargets& targets_;
     std::unique_ptr<QOffscreenSurface> offscreen_;
+    NativeDisplay display_;
 
-    // Held by the render thread from begin_frame() to end_frame(); the GUI
-    // thread takes it to change what the render thread may draw into.
-    std::mutex frame_mutex_;
+    // Held only for a look or a change, never across a frame.
+    std::mutex mutex_;
+    std::condition_variable released_;  // drawing_ changed
     std::map<int, Entry> entries_;
     std::function<void()> redraw_;
+    QWindow* drawing_ = nullptr;  // the window a frame is being drawn into
 
     // Render thread only.
     std::unique_ptr<QOpenGLContext> context_;
     QOpenGLFunctions* functions_ = nullptr;
     Mode mode_ = Mode::None;
-    QWindow* drawing_ = nullptr;
+    QImage read_back_;
     int frame_handle_ = -1;
     bool frame_minimized_ = false;
     Rect frame_dest_;

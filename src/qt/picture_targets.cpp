@@ -70,9 +70,8 @@ void FrameView::paintEvent(QPaintEvent* event) {
         painter.drawImage(dest_, frame_);
 }
 
-PictureTargets::PictureTargets(QObject* parent, Rendering rendering) : QObject(parent) {
-    if (rendering != Rendering::Software && QtGlFrames::available(rendering == Rendering::OpenGL))
-        gl_ = std::make_unique<QtGlFrames>(*this);
+PictureTargets::PictureTargets(QObject* parent, bool opengl) : QObject(parent) {
+    if (opengl) gl_ = std::make_unique<QtGlFrames>(*this);
 }
 
 GlFrameSink* PictureTargets::gl() {
@@ -81,9 +80,16 @@ GlFrameSink* PictureTargets::gl() {
 
 PictureTargets::~PictureTargets() {
     for (auto& [handle, t] : targets_) {
-        if (t.window) t.window->removeEventFilter(this);
+        if (t.window) {
+            t.window->removeEventFilter(this);
+            disconnect(t.window, &QObject::destroyed, this, nullptr);
+        }
         delete t.view.data();
     }
+    // The windows of its own hold OpenGL windows: they go first.
+    desktop_window_.reset();
+    default_window_.reset();
+    gl_.reset();
 }
 
 int PictureTargets::add(QWidget* window) {

@@ -39,14 +39,11 @@ class FrameView : public QWidget {
 
 class QtGlFrames;
 
-// How the engine draws: Auto uses OpenGL where a graphics processor draws
-// it, OpenGL also where a software rasteriser does; either falls back to
-// software when no OpenGL context can be made (always on a headless platform).
-enum class Rendering { Software, Auto, OpenGL };
-
 class PictureTargets : public QObject, public FrameSink {
   public:
-    explicit PictureTargets(QObject* parent = nullptr, Rendering rendering = Rendering::Software);
+    // `opengl`: the engine draws with OpenGL (see platform/render_choice.h);
+    // it still draws in software when it cannot make a context of its own.
+    explicit PictureTargets(QObject* parent = nullptr, bool opengl = false);
     ~PictureTargets() override;
     PictureTargets(const PictureTargets&) = delete;
     PictureTargets& operator=(const PictureTargets&) = delete;

@@ -6,7 +6,8 @@
 #   full_e2e_test.sh RQ810Z PICTURE_BOX [SHOTS_DIR]
 # SHOTS_DIR, when given, keeps the screenshots. RQ810Z_RENDER=opengl draws
 # the picture with OpenGL even on a software rasteriser (when the display
-# has OpenGL at all), =software without; by default the player chooses.
+# has OpenGL at all), =software without; by default the player chooses
+# (software on Xvfb's llvmpipe) and says so on stderr.
 set -euo pipefail
 binary="$1"
 box="$2"
@@ -108,6 +109,10 @@ case "${RQ810Z_RENDER:-}" in
   software) [ "$gl_windows" = 0 ] || fail "OpenGL was used though software was asked for" ;;
   opengl) xdpyinfo | grep -q GLX && { [ "$gl_windows" -gt 0 ] || fail "OpenGL was asked for, not used"; } ;;
 esac
+# One line on stderr says how the picture is drawn, and it is so.
+said=$(grep -c '^rq810z: drawing the picture with OpenGL' "$work/player.out" || true)
+[ "$(grep -c '^rq810z: drawing the picture' "$work/player.out")" = 1 ] || fail "not one line on how the picture is drawn"
+[ "$said" = "$([ "$gl_windows" -gt 0 ] && echo 1 || echo 0)" ] || fail "stderr does not say how the picture is drawn"
 key z
 wait_for "put movie destination at 0 0 160 90"
 expect_picture window-half "100 150 160 90"
@@ -169,7 +174,9 @@ wait_for "put movie destination at 0 0 320 180" 3
 expect_picture window-back "100 150 320 180"
 
 kill -TERM "$pid"
-wait "$pid" || true
+status=0
+wait "$pid" || status=$?
 pid=""
+[ "$status" = 0 ] || fail "the player ended with status $status"
 grep -q $'^FullscreenFitMode=5\r$' "$work/prog/RQ01.CFG" || fail "the stretch was not kept"
 echo "ok"
