@@ -5,11 +5,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-<<<<<<< HEAD
-  qt6-base-dev libgl-dev libmpv-dev libasound2-dev libxcb1-dev libxcb-shape0-dev qt6-wayland
-=======
-  qt6-base-dev qt6-base-private-dev libgl-dev libmpv-dev libxcb1-dev libxcb-shape0-dev qt6-wayland
->>>>>>> gl
+  qt6-base-dev qt6-base-private-dev libgl-dev libmpv-dev libasound2-dev libxcb1-dev
+  libxcb-shape0-dev qt6-wayland
   libgtest-dev libgmock-dev libbenchmark-dev
   ffmpeg xvfb xauth x11-utils x11-apps xdotool fonts-ipafont-gothic weston xwayland
   dpkg-dev file desktop-file-utils appstream
