@@ -156,11 +156,8 @@ MpvEngine::MpvEngine(FrameSink* sink, bool null_audio, bool report_decoder)
     }
     for (const char* name : {"time-pos", "eof-reached", "duration"})
         mpv_observe_property(m.mpv, 0, name, MPV_FORMAT_NONE);
-<<<<<<< HEAD
     mpv_observe_property(m.mpv, kSoundOutputObserved, "current-ao", MPV_FORMAT_STRING);
-=======
     if (report_decoder) mpv_observe_property(m.mpv, 0, "hwdec-current", MPV_FORMAT_STRING);
->>>>>>> gl
 
     m.render_thread = std::thread([&m] { m.render_loop(); });
     {

@@ -98,16 +98,12 @@ struct MpvEngine::Impl {
     bool minimized = false;
     Rect dest;
 
-<<<<<<< HEAD
     // Event thread only: whether the user asked for no sound, and whether
     // the player has said that no sound device plays since one last did.
     bool null_audio = false;
     bool told_no_sound = false;
-=======
-    // Event thread only.
     bool report_decoder = false;    // say on stderr which decoder each file gets
     bool decoder_reported = false;  // for the file now loading
->>>>>>> gl
 
     // Render thread only.
     std::unique_ptr<uint8_t, AlignedFree> buffer;
