@@ -35,8 +35,8 @@ class EditorBench {
         life().init_dialog();
         pw().editor.row_list.set_listener([this](int) { ++changes_; });
     }
-    rq::rq::Player& pw() { return *player.pw; }
-    PlayerLifecycle& life() { return *player.life; }
+    rq::Player& pw() { return *player.pw; }
+    rq::PlayerLifecycle& life() { return *player.life; }
     // The list as it was, the editor open on it with the marker on 500.
     void reset(const std::vector<int>& selected = {}) {
         pw().stores.path_list.assign(paths_);

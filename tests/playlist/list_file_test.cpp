@@ -134,7 +134,6 @@ TEST(EnterPathFolder, EntersTheDeepestExistingFolder) {
 TEST(DefaultPlaylist, MissingFileIsCreatedEmpty) {
     test::Player player;
     rq::Player& pw = *player.pw;
-    PlayerLifecycle& life = *player.life;
     pw.files_folder = player.dir.path();
     read_default_playlist(pw);
     EXPECT_EQ(pw.playlist.entry_count, 0);
@@ -145,7 +144,6 @@ TEST(DefaultPlaylist, MissingFileIsCreatedEmpty) {
 TEST(DefaultPlaylist, ReadsTheAbsoluteLines) {
     test::Player player;
     rq::Player& pw = *player.pw;
-    PlayerLifecycle& life = *player.life;
     pw.files_folder = player.dir.path();
     write_bytes(player.dir / "RQ01.rql", "movie.mpg\r\n/a.mpg\r\n/b.mpg\r\n");
     read_default_playlist(pw);
@@ -156,7 +154,6 @@ TEST(DefaultPlaylist, ReadsTheAbsoluteLines) {
 TEST(DefaultPlaylist, AnUnreadableListIsNotReplaced) {
     test::Player player;
     rq::Player& pw = *player.pw;
-    PlayerLifecycle& life = *player.life;
     pw.files_folder = player.dir.path();
     std::filesystem::create_directory(player.dir / "RQ01.rql");
     read_default_playlist(pw);

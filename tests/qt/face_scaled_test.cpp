@@ -27,7 +27,7 @@ const std::string kGoldenDir = std::string(RQ_SOURCE_DIR) + "/tests/qt/golden/";
 TEST(FaceScaled, TheWholeFaceAsDrawn) {
     test::Player p;
     FaceWindow face;
-    face.attach(p.pw.get());
+    face.attach(p.pw);
     p.start();
     p.main_ticks(3);
     // The player's window host is the headless one: the size is set here.

@@ -40,7 +40,7 @@ TEST(FaceWindow, EnterEscapeAndCloseDoNotEndTheRun) {
 TEST(FaceWindow, TimerDrivesTheTick) {
     FaceWindow face;
     test::Player p;
-    face.attach(p.pw.get(), [&] { p.life->timer_tick(); });
+    face.attach(p.pw, [&] { p.life->timer_tick(); });
     p.life->init_dialog();
     ASSERT_TRUE(face.start_timer(30));
     QElapsedTimer waited;
@@ -57,7 +57,7 @@ TEST(FaceWindow, TimerDrivesTheTick) {
 TEST(FaceWindow, MouseDrivesThePlayerAndDragsTheWindow) {
     FaceWindow face;
     test::Player p;
-    face.attach(p.pw.get());
+    face.attach(p.pw);
     p.life->init_dialog();
     face.place({100, 100, 406, 92, ZOrder::Top, true, true});
     const QPoint origin = face.pos();
