@@ -1,6 +1,7 @@
 // The engine's own threads: the event thread keeps the snapshot that the
 // queries read, the render thread feeds the picture target.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -211,7 +212,11 @@ void MpvEngine::Impl::free_render_context() {
 void MpvEngine::Impl::render_software(const Rect& d, uint64_t generation, int target_handle,
                                       bool is_minimized) {
     // An empty destination still renders (1 x 1), so the core never waits.
-    int size[2] = {std::clamp(d.w, 1, kMaxRenderSide), std::clamp(d.h, 1, kMaxRenderSide)};
+    const double ratio = sink ? sink->pixel_ratio() : 1.0;
+    auto device = [ratio](int side) {
+        return std::clamp(static_cast<int>(std::lround(side * ratio)), 1, kMaxRenderSide);
+    };
+    int size[2] = {device(d.w), device(d.h)};
     size_t stride = aligned_stride(size[0]);
     // Straight into the sink's buffer when it lends one, else ours.
     uint8_t* pixels = sink ? sink->frame_buffer(size[0], size[1], &stride) : nullptr;

@@ -55,11 +55,15 @@ class FrameSink {
   public:
     virtual ~FrameSink() = default;
     // `pixels`: B, G, R, unused per pixel, `stride` bytes per row, w x h,
-    // rendered at the destination size. Valid only during the call.
+    // rendered at the destination size in device pixels. Valid only during
+    // the call.
     virtual void present_frame(int handle, bool minimized, const uint8_t* pixels, int w, int h,
                                int stride, const Rect& dest) = 0;
     // The file closed or the target changed: show black.
     virtual void clear(int handle) = 0;
+    // Any thread: device pixels per pixel of a destination (2 on a screen
+    // scaled 2x), so that a frame is rendered at the screen's resolution.
+    virtual double pixel_ratio() const { return 1.0; }
 
     // Without a copy: a buffer of the sink's own for the next frame, w x h
     // in the layout above, its pointer and `*stride` multiples of 64, and

@@ -64,13 +64,15 @@ void FrameView::paintEvent(QPaintEvent* event) {
     QRegion around = QRegion(area).subtracted(dest_);
     for (const QRect& r : around)
         painter.fillRect(r, Qt::black);
-    if (frame_.size() == dest_.size())
+    // A frame rendered at the screen's resolution is drawn pixel for pixel.
+    if (frame_.deviceIndependentSize() == QSizeF(dest_.size()))
         painter.drawImage(dest_.topLeft(), frame_);
     else
         painter.drawImage(dest_, frame_);
 }
 
-PictureTargets::PictureTargets(QObject* parent, bool opengl) : QObject(parent) {
+PictureTargets::PictureTargets(QObject* parent, bool opengl)
+    : QObject(parent), pixel_ratio_(qGuiApp ? qGuiApp->devicePixelRatio() : 1.0) {
     if (opengl) gl_ = std::make_unique<QtGlFrames>(*this);
 }
 
@@ -153,6 +155,7 @@ void PictureTargets::present_frame(int handle, bool minimized, const uint8_t* pi
     if (!pixels || w <= 0 || h <= 0 || stride < w * 4) return;
     QImage frame = copy_frame(pixels, w, h, stride);
     if (frame.isNull()) return;
+    frame.setDevicePixelRatio(pixel_ratio_);
     present_image(handle, minimized, std::move(frame), dest);
 }
 
@@ -180,6 +183,7 @@ uint8_t* PictureTargets::frame_buffer(int w, int h, size_t* stride) {
         pool_.emplace_back(
             bytes, w, h, static_cast<qsizetype>(row), QImage::Format_RGB32,
             [](void* p) { std::free(p); }, bytes);
+        pool_.back().setDevicePixelRatio(pixel_ratio_);
         lent_ = static_cast<int>(pool_.size()) - 1;
     }
     if (lent_ < 0) return nullptr;

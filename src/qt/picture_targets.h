@@ -72,6 +72,7 @@ class PictureTargets : public QObject, public FrameSink {
     void present_frame(int handle, bool minimized, const uint8_t* pixels, int w, int h, int stride,
                        const Rect& dest) override;
     void clear(int handle) override;
+    double pixel_ratio() const override { return pixel_ratio_; }
     // The engine renders into the frames the views paint: no copy.
     uint8_t* frame_buffer(int w, int h, size_t* stride) override;
     void present_rendered(int handle, bool minimized, const Rect& dest) override;
@@ -91,6 +92,9 @@ class PictureTargets : public QObject, public FrameSink {
     void queue_delivery();  // with mutex_ held
     void deliver();         // GUI thread
     void show_default(const Pending& p);
+
+    // The screen's scale, taken once at start-up.
+    const double pixel_ratio_;
 
     // Handed over from other threads, under mutex_: the latest frame per
     // handle (older ones are dropped) and the handles cleared since.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -56,10 +57,12 @@ class RecordingSink : public FrameSink {
         std::lock_guard lock(mutex_);
         cleared_.push_back(handle);
     }
+    double pixel_ratio() const override { return ratio; }
     std::vector<Frame> frames() const {
         std::lock_guard lock(mutex_);
         return frames_;
     }
+    std::atomic<double> ratio{1.0};
     std::vector<int> cleared() const {
         std::lock_guard lock(mutex_);
         return cleared_;
@@ -359,6 +362,23 @@ TEST_F(MpvChannelTest, FramesReachTheTargetAtTheDestinationSize) {
     EXPECT_EQ(sink_.cleared().back(), kDefaultTarget);
     std::this_thread::sleep_for(200ms);
     EXPECT_EQ(sink_.frames().size(), presented);  // nothing after the close
+}
+
+TEST_F(MpvChannelTest, OnAScaledScreenFramesAreRenderedInDevicePixels) {
+    sink_.ratio = 2.0;
+    ASSERT_EQ(open("clip.avi"), 0);
+    send("window movie handle 7");
+    send("put movie destination at 10 20 160 120");
+    send("seek movie to 1000");
+    ASSERT_TRUE(wait_until([&] {
+        for (const auto& f : sink_.frames())
+            if (f.handle == 7 && f.w == 320 && f.h == 240 && f.lit &&
+                f.dest == Rect{10, 20, 160, 120})
+                return true;
+        return false;
+    }));
+    // The device's own coordinates stay the desktop's.
+    EXPECT_EQ(query("where movie destination"), "10 20 160 120");
 }
 
 TEST_F(MpvChannelTest, AnEmptyDestinationShowsNothingAndSeeksStillSettle) {

@@ -12,7 +12,7 @@ start_display() {
   local attempt
   for attempt in 1 2 3; do
     : > "$work/display"
-    Xvfb -displayfd 5 -screen 0 "${screen:-1280x800x24}" -nolisten tcp "$@" 5>"$work/display" 2>>"$work/xvfb.log" &
+    Xvfb -displayfd 5 -screen 0 "${screen:-1280x800x24}" -nolisten tcp -noreset "$@" 5>"$work/display" 2>>"$work/xvfb.log" &
     xvfb=$!
     for _ in $(seq 100); do
       [ -s "$work/display" ] && break
