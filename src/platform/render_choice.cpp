@@ -1,5 +1,7 @@
 #include "platform/render_choice.h"
 
+#include <filesystem>
+
 namespace rq {
 
 Rendering rendering_asked(const char* env) {
@@ -15,9 +17,17 @@ bool software_rasteriser(std::string_view renderer) {
     return false;
 }
 
-RenderChoice choose_rendering(Rendering asked, std::string_view renderer) {
+bool graphics_device_present(const std::string& dev) {
+    std::error_code error;
+    return std::filesystem::exists(dev + "/dri", error) ||
+           std::filesystem::exists(dev + "/nvidia0", error);
+}
+
+RenderChoice choose_rendering(Rendering asked, std::string_view renderer, bool device) {
     const std::string name(renderer);
     if (asked == Rendering::Software) return {false, "drawing the picture in software (asked for)"};
+    if (asked == Rendering::Auto && !device)
+        return {false, "drawing the picture in software (no graphics processor here)"};
     if (renderer.empty()) return {false, "drawing the picture in software (no OpenGL here)"};
     if (asked == Rendering::OpenGL)
         return {true, "drawing the picture with OpenGL on " + name + " (asked for)"};

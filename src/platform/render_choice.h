@@ -23,8 +23,14 @@ struct RenderChoice {
     std::string why;  // one line for stderr, without the program's name
 };
 
+// Whether `dev` (normally "/dev") has a graphics processor's device node
+// (a DRM node, or NVIDIA's own). Without one only a software rasteriser
+// can answer, and making a context to hear so costs the start-up.
+bool graphics_device_present(const std::string& dev = "/dev");
+
 // `renderer`: GL_RENDERER of a context made here, empty when none could be
-// made (not asked for when software was forced).
-RenderChoice choose_rendering(Rendering asked, std::string_view renderer);
+// made (not asked for when software was forced, or when `device` says
+// there is no graphics processor to ask).
+RenderChoice choose_rendering(Rendering asked, std::string_view renderer, bool device = true);
 
 }  // namespace rq

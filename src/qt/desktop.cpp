@@ -36,8 +36,10 @@ namespace {
 // Decided once, with the application made, and said on stderr.
 bool draw_with_opengl() {
     const Rendering asked = rendering_asked(std::getenv("RQ810Z_RENDER"));
-    const std::string renderer = asked == Rendering::Software ? "" : QtGlFrames::renderer();
-    const RenderChoice choice = choose_rendering(asked, renderer);
+    const bool device = graphics_device_present();
+    const bool probe = asked == Rendering::OpenGL || (asked == Rendering::Auto && device);
+    const std::string renderer = probe ? QtGlFrames::renderer() : "";
+    const RenderChoice choice = choose_rendering(asked, renderer, device);
     std::fprintf(stderr, "rq810z: %s\n", choice.why.c_str());
     return choice.opengl;
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "support/temp_dir.h"
+
 namespace rq {
 namespace {
 
@@ -22,6 +26,18 @@ TEST(RenderChoice, SoftwareRasterisersDrawInSoftwareGraphicsProcessorsWithOpenGl
         EXPECT_EQ(c.why, std::string("drawing the picture with OpenGL on ") + hard);
     }
     EXPECT_FALSE(choose_rendering(Rendering::Auto, "").opengl);
+}
+
+TEST(RenderChoice, WithoutAGraphicsDeviceNoContextIsAskedFor) {
+    test::TempDir dev;
+    EXPECT_FALSE(graphics_device_present(dev.path()));
+    std::filesystem::create_directory(dev / "dri");
+    EXPECT_TRUE(graphics_device_present(dev.path()));
+    const RenderChoice none = choose_rendering(Rendering::Auto, "", false);
+    EXPECT_FALSE(none.opengl);
+    EXPECT_EQ(none.why, "drawing the picture in software (no graphics processor here)");
+    // Forced, OpenGL is tried whatever the device nodes say.
+    EXPECT_TRUE(choose_rendering(Rendering::OpenGL, "llvmpipe", false).opengl);
 }
 
 TEST(RenderChoice, TheEnvironmentWins) {
