@@ -8,6 +8,7 @@ set -euo pipefail
 binary="$1"
 work=$(mktemp -d)
 source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../support/command_log.sh"
 pid=""
 logger=""
 cleanup() {
@@ -133,11 +134,7 @@ sed -i 's/^Repeat=.*/Repeat=0\r/; s/^Autoplay=.*/Autoplay=1\r/' "$work/prog/RQ01
 mv "$work/prog/RQ01.rql.keep" "$work/prog/RQ01.rql"
 chmod 000 "$m/locked.mpg"
 
-# Every command the player sends, with the moment it was sent.
-mkfifo "$work/mci.pipe"
-(while IFS= read -r line; do printf '%s\t%s\n' "$EPOCHREALTIME" "$line"; done \
-   < "$work/mci.pipe" > "$work/mci.log") &
-logger=$!
+start_command_log
 RQ810Z_MCI_LOG="$work/mci.pipe" "${as_user[@]}" "$work/prog/rq810z" > "$work/player.out" 2>&1 &
 pid=$!
 

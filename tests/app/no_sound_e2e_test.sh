@@ -12,6 +12,7 @@ binary="$1"
 mode="$2"
 work=$(mktemp -d)
 source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../support/command_log.sh"
 pid=""
 logger=""
 pulse=""
@@ -73,11 +74,7 @@ pid=""
 sed -i 's/^Repeat=.*/Repeat=0\r/; s/^Autoplay=.*/Autoplay=1\r/' "$work/prog/RQ01.CFG"
 printf '%s\r\n' "$work/media/clip1.avi" "$work/media/clip2.avi" > "$work/prog/RQ01.rql"
 
-# Every command the player sends, with the moment it was sent.
-mkfifo "$work/mci.pipe"
-(while IFS= read -r line; do printf '%s\t%s\n' "$EPOCHREALTIME" "$line"; done \
-   < "$work/mci.pipe" > "$work/mci.log") &
-logger=$!
+start_command_log
 RQ810Z_MCI_LOG="$work/mci.pipe" "$work/prog/rq810z" > /dev/null 2> "$work/player.err" &
 pid=$!
 window=$(face_window) || fail "no window"

@@ -11,6 +11,7 @@ set -euo pipefail
 binary="$1"
 work=$(mktemp -d)
 source "$(dirname "$0")/../support/xvfb.sh"
+source "$(dirname "$0")/../support/command_log.sh"
 pid=""
 logger=""
 mounted=""
@@ -71,11 +72,7 @@ fail() {
   exit 1
 }
 
-# Every command the player sends, with the moment it was sent.
-mkfifo "$work/mci.pipe"
-(while IFS= read -r line; do printf '%s\t%s\n' "$EPOCHREALTIME" "$line"; done \
-   < "$work/mci.pipe" > "$work/mci.log") &
-logger=$!
+start_command_log
 RQ810Z_MCI_LOG="$work/mci.pipe" "$work/prog/rq810z" > "$work/player.out" 2>&1 &
 pid=$!
 
