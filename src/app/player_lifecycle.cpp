@@ -8,7 +8,7 @@
 #include "playlist/list_file.h"
 #include "playlist/playlist_model.h"
 #include "skin/skin_setup.h"
-#include "video/geometry.h"
+#include "video/layout.h"
 #include "video/notifications.h"
 
 namespace rq {

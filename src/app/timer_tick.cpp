@@ -10,7 +10,7 @@
 #include "transport/speed.h"
 #include "transport/tick_steps.h"
 #include "video/full_screen.h"
-#include "video/geometry.h"
+#include "video/layout.h"
 
 namespace rq {
 

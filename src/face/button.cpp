@@ -7,7 +7,7 @@
 #include "media/index_files.h"
 #include "panels/settings_dialog.h"
 #include "video/full_screen.h"
-#include "video/geometry.h"
+#include "video/layout.h"
 
 namespace rq {
 

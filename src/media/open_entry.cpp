@@ -16,7 +16,7 @@
 #include "platform/text_decode.h"
 #include "playlist/playlist_model.h"
 #include "skin/text_canvas.h"
-#include "video/geometry.h"
+#include "video/layout.h"
 
 namespace rq {
 

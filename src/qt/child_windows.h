@@ -2,10 +2,10 @@
 // The main window's child windows on Qt, as PlayerEnv names them.
 
 #include "platform/popup_windows.h"
-#include "qt/control_panel.h"
 #include "qt/editor_window.h"
 #include "qt/full_screen_windows.h"
 #include "qt/picture_targets.h"
+#include "qt/qt_control_panel.h"
 #include "qt/video_window.h"
 
 namespace rq {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "qt/popup_windows.h"
+#include "qt/qt_popup_windows.h"
 
 class QScrollBar;
 

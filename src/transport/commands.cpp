@@ -6,7 +6,7 @@
 #include "core/player.h"
 #include "media/device_ops.h"
 #include "media/open_entry.h"
-#include "video/geometry.h"
+#include "video/layout.h"
 
 namespace rq {
 

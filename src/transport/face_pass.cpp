@@ -11,7 +11,7 @@
 #include "transport/commands.h"
 #include "transport/speed.h"
 #include "video/full_screen.h"
-#include "video/geometry.h"
+#include "video/layout.h"
 
 namespace rq {
 

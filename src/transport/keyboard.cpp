@@ -8,7 +8,7 @@
 #include "core/player.h"
 #include "media/index_marks.h"
 #include "video/full_screen.h"
-#include "video/geometry.h"
+#include "video/layout.h"
 
 namespace rq {
 

@@ -4,7 +4,7 @@
 
 #include "core/player.h"
 #include "panels/control_panel.h"
-#include "video/geometry.h"
+#include "video/layout.h"
 
 namespace rq {
 

@@ -6,7 +6,7 @@
 #include "panels/control_panel.h"
 #include "panels/panel_values.h"
 #include "panels/popup_input.h"
-#include "video/geometry.h"
+#include "video/layout.h"
 
 namespace rq {
 

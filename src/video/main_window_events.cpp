@@ -3,7 +3,7 @@
 #include "core/player.h"
 #include "panels/popup_input.h"
 #include "platform/key_state.h"
-#include "video/geometry.h"
+#include "video/layout.h"
 
 namespace rq {
 

@@ -9,7 +9,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # media/ stands above video/ and below transport/.
-printf '#include "video/geometry.h"\n' > "$work/down.cpp"
+printf '#include "video/layout.h"\n' > "$work/down.cpp"
 "$cxx" -std=c++20 -fsyntax-only -I"$rooms/media" "$work/down.cpp"
 printf '#include "transport/commands.h"\n' > "$work/up.cpp"
 if "$cxx" -std=c++20 -fsyntax-only -I"$rooms/media" "$work/up.cpp" 2>"$work/err"; then

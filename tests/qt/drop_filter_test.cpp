@@ -9,7 +9,7 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "qt/file_dialogs.h"
+#include "qt/qt_file_dialogs.h"
 #include "support/qt_app.h"
 
 namespace rq {

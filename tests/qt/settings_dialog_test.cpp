@@ -1,7 +1,7 @@
 // The settings dialog on Qt, driven as a user would: the speeds reset in
 // the edits only, a speed that is no number refused, the background list.
 
-#include "qt/settings_dialog.h"
+#include "qt/qt_settings_dialog.h"
 
 #include <gtest/gtest.h>
 

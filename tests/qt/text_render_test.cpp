@@ -3,7 +3,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include "qt/text_renderer.h"
+#include "qt/qt_text_renderer.h"
 #include "skin/text_canvas.h"
 #include "support/qt_app.h"
 #include "support/skin_fixture.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "playlist/playlist_editor.h"
-#include "qt/file_dialogs.h"
+#include "qt/qt_file_dialogs.h"
 #include "support/qt_app.h"
 
 namespace rq {

@@ -9,7 +9,7 @@
 #include "panels/popup_input.h"
 #include "support/player_fixture.h"
 #include "video/full_screen.h"
-#include "video/geometry.h"
+#include "video/layout.h"
 #include "video/main_window_events.h"
 #include "video/notifications.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The full-screen control panel on Qt.
 
-#include "qt/popup_windows.h"
+#include "qt/qt_popup_windows.h"
 
 namespace rq {
 

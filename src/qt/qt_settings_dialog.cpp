@@ -1,4 +1,4 @@
-#include "qt/settings_dialog.h"
+#include "qt/qt_settings_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

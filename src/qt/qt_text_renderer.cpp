@@ -1,4 +1,4 @@
-#include "qt/text_renderer.h"
+#include "qt/qt_text_renderer.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "qt/popup_windows.h"
+#include "qt/qt_popup_windows.h"
 
 #include <QEvent>
 #include <QPalette>

@@ -1,4 +1,4 @@
-#include "qt/control_panel.h"
+#include "qt/qt_control_panel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "video/geometry.h"
+#include "video/layout.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "qt/file_dialogs.h"
+#include "qt/qt_file_dialogs.h"
 
 #include <QCoreApplication>
 #include <QFile>
