@@ -109,6 +109,12 @@ for _ in $(seq 150); do
   sleep 0.1
 done
 [ -n "$face" ] || fail "no X window of the face on XWayland"
+# The window is mapped before the compositor has moved it to its place.
+for _ in $(seq 50); do
+  echo "$face" | grep -q '406x92+[0-9]*+[0-9]*  +200+150' && break
+  sleep 0.1
+  face=$(xwininfo -root -tree 2>/dev/null | grep 'RQ810Z"' | grep -v Video || true)
+done
 echo "$face" | grep -q '406x92+[0-9]*+[0-9]*  +200+150' || fail "the face is not at 200, 150: $face"
 wait_playing
 grep -q 'Wayland' "$work/player.out" && fail "spoke of Wayland although XWayland was there"
