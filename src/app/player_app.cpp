@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/engine_factory.h"
 #include "app/player_lifecycle.h"
 #include "media/drops.h"
+#include "platform/engine_factory.h"
 #include "platform/file_locations.h"
 #include "platform/path_util.h"
 #include "platform/working_directory.h"

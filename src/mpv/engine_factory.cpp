@@ -1,4 +1,4 @@
-#include "app/engine_factory.h"
+#include "platform/engine_factory.h"
 
 #include <cstdlib>
 #include <string_view>
