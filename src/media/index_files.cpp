@@ -59,13 +59,6 @@ std::vector<std::string_view> split_lines(std::string_view bytes) {
     return lines;
 }
 
-bool equals_nocase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-               return lower(x) == lower(y);
-           });
-}
-
 struct TimedLine {
     std::vector<int> times;  // ms, in the order of the tags
     std::string_view text;
@@ -144,7 +137,7 @@ void load_index(Player& p) {
         bool in_marks = false;
         for (std::string_view line : split_lines(bytes)) {
             if (!in_marks) {
-                if (equals_nocase(line, kIndexTimeLine))
+                if (equal_nocase(line, kIndexTimeLine))
                     in_marks = true;
                 else
                     free_rows.emplace_back(line);

@@ -6,6 +6,7 @@
 
 #include "core/player.h"
 #include "platform/list_store.h"
+#include "platform/path_util.h"
 #include "skin/skin_setup.h"
 
 namespace fs = std::filesystem;
@@ -13,12 +14,6 @@ namespace fs = std::filesystem;
 namespace rq {
 
 namespace {
-
-bool equal_nocase(std::string_view a, std::string_view b) {
-    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return fold(x) == fold(y); });
-}
 
 bool is_blank(char c) {
     return c == ' ' || c == '\t';

@@ -1,4 +1,5 @@
 #include "platform/list_store.h"
+#include "platform/path_util.h"
 
 #include <algorithm>
 #include <iterator>
@@ -8,9 +9,9 @@ namespace rq {
 namespace {
 const std::string kNoRow;
 
+// Bytes above 127 sort after the letters, as unsigned bytes.
 unsigned char fold(char c) {
-    auto u = static_cast<unsigned char>(c);
-    return u >= 'A' && u <= 'Z' ? static_cast<unsigned char>(u + ('a' - 'A')) : u;
+    return static_cast<unsigned char>(ascii_lower(c));
 }
 }  // namespace
 

@@ -18,8 +18,14 @@ namespace rq {
 std::string ascii_lower(std::string_view text) {
     std::string out(text);
     for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        c = ascii_lower(c);
     return out;
+}
+
+bool equal_nocase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return ascii_lower(x) == ascii_lower(y);
+           });
 }
 
 PathParts split_path(std::string_view path) {

@@ -19,8 +19,13 @@ struct PathParts {
 
 PathParts split_path(std::string_view path);
 
-// A..Z to a..z, other bytes as they are (extensions are compared so).
+// A..Z to a..z, other bytes as they are: names and extensions compare so,
+// whatever their encoding.
+constexpr char ascii_lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 std::string ascii_lower(std::string_view text);
+bool equal_nocase(std::string_view a, std::string_view b);
 
 // The folder of a file path with its trailing "/" ("" when there is none).
 std::string folder_of(std::string_view path);

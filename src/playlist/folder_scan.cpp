@@ -1,4 +1,5 @@
 #include "playlist/folder_scan.h"
+#include "platform/path_util.h"
 
 #include <sys/stat.h>
 
@@ -15,13 +16,6 @@ namespace fs = std::filesystem;
 namespace rq {
 
 namespace {
-
-bool equal_nocase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-               return fold(x) == fold(y);
-           });
-}
 
 // Case-insensitive name order; names that differ only in case (possible
 // here, unlike on the file systems users know the order from) keep a fixed

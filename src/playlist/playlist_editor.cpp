@@ -29,10 +29,7 @@ bool editable(Player& p) {
 std::string sort_key(const std::string& path, int sort_mode) {
     // Modes 2 and 3 take the name with its extension: the last component.
     const size_t slash = sort_mode >= 2 ? path.rfind('/') : std::string::npos;
-    std::string key = slash == std::string::npos ? path : path.substr(slash + 1);
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return key;
+    return ascii_lower(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
 std::string reason_text() {
