@@ -3,6 +3,7 @@
 // ends, takes only media files that are there, each once, and without
 // links exactly the media files made.
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,18 +23,35 @@ namespace {
 
 using rq::fuzz::check;
 
-constexpr int kMaxItems = 48;
+constexpr int kMaxItems = 24;
 constexpr int kMaxDepth = 6;
 
 struct Tree {
     std::set<std::string> media;  // regular files with a media extension
     bool links = false;
+    std::vector<std::string> made;  // in the order made; folders end in "/"
+
+    // Removes what was made, last first, as cheaply as the file system
+    // allows; the whole root when something else is there.
+    void clear(const std::string& root) {
+        for (auto it = made.rbegin(); it != made.rend(); ++it) {
+            const bool folder = it->back() == '/';
+            if ((folder ? rmdir(it->c_str()) : unlink(it->c_str())) != 0) {
+                std::error_code ec;
+                fs::remove_all(root, ec);
+                fs::create_directory(root, ec);
+                break;
+            }
+        }
+        made.clear();
+    }
 };
 
 // Records: a kind byte, then a name up to a NUL byte. Names keep every
 // byte a file name may hold; "/" becomes "_".
-Tree build(const std::string& root, std::string_view in) {
-    Tree t;
+void build(Tree& t, const std::string& root, std::string_view in) {
+    t.media.clear();
+    t.links = false;
     std::vector<std::string> folders{root};
     int made = 0;
     while (!in.empty() && made < kMaxItems) {
@@ -52,43 +70,52 @@ Tree build(const std::string& root, std::string_view in) {
             if (folders.size() > 1) folders.pop_back();
             continue;
         }
-        struct stat st {};
-        if (lstat(path.c_str(), &st) == 0) continue;  // taken already
-        ++made;
+        // A name taken already is refused by the call that would make it
+        // again.
         switch (kind) {
             case 0:
-            case 6:
-                rq::test::write_bytes(path, "x");
+            case 6: {
+                const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+                if (fd < 0) continue;
+                close(fd);
                 if (rq::is_media_extension(rq::extension_of(name))) t.media.insert(path);
                 break;
+            }
             case 1:
-                if (folders.size() > kMaxDepth || mkdir(path.c_str(), 0755) != 0) break;
+                if (folders.size() > kMaxDepth || mkdir(path.c_str(), 0755) != 0) continue;
                 folders.push_back(path + "/");
-                break;
+                t.made.push_back(folders.back());
+                ++made;
+                continue;
             case 3:  // a link to the folder above (to itself at the top)
-                t.links |= symlink(folders.size() > 1 ? ".." : ".", path.c_str()) == 0;
+                if (symlink(folders.size() > 1 ? ".." : ".", path.c_str()) != 0) continue;
+                t.links = true;
                 break;
             case 4:  // a link to the outermost folder entered, or to nothing
-                t.links |=
-                    symlink(folders.size() > 1 ? folders[1].c_str() : "gone", path.c_str()) == 0;
+                if (symlink(folders.size() > 1 ? folders[1].c_str() : "gone", path.c_str()) != 0)
+                    continue;
+                t.links = true;
                 break;
             case 5:
-                mkfifo(path.c_str(), 0644);
+                if (mkfifo(path.c_str(), 0644) != 0) continue;
                 break;
         }
+        t.made.push_back(path);
+        ++made;
     }
-    return t;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static rq::test::TempDir dir;
-    const std::string root = dir / "drop/";
-    std::error_code ec;
-    fs::remove_all(root, ec);
-    fs::create_directory(root);
-    const Tree tree = build(root, rq::fuzz::bytes(data, size));
+    static const std::string root = [] {
+        fs::create_directory(dir / "drop/");
+        return dir / "drop/";
+    }();
+    static Tree tree;
+    tree.clear(root);
+    build(tree, root, rq::fuzz::bytes(data, size));
 
     rq::ListStore queue;
     std::vector<std::string> taken;

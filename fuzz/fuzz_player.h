@@ -1,8 +1,8 @@
 #pragma once
 // One headless player for the targets that read a companion file of the
 // open media file: built once, with "media/clip.avi" open and playing, so
-// each input only replaces the companion file and reads it again. No
-// command log: it would grow with every input.
+// each input only hands the reader the companion's bytes. No command log:
+// it would grow with every input.
 
 #include <filesystem>
 #include <string>
@@ -31,10 +31,6 @@ struct ClipPlayer : ClipFolder, test::QuietPlayer {
         life.init_dialog();
         life.timer_tick();
         pw.settings.index_beside_file = 1;
-    }
-    // Writes a companion of the clip; ".idx" or ".txt".
-    void put(const char* extension, std::string_view bytes) {
-        test::write_bytes(dir / "media/clip" + extension, bytes);
     }
     // Sends a command and returns the reply, as the player would.
     std::string ask(const std::string& command) { return mci.query(command); }

@@ -2,7 +2,8 @@
 // ".m3u"), an index file's free lines and marks, and timed captions, all
 // drawn from the input, written with the player's own writers (the
 // captions, which the player only reads, in the forms its reader takes)
-// and read back with its readers.
+// and read back with its readers. Bytes, not files: saving and finding
+// the files is tested apart.
 //
 // The generator keeps to what each format promises to carry:
 // - a list entry is an absolute path ("/" first) without CR, LF or NUL:
@@ -16,7 +17,6 @@
 //   ignored by the reader's line rule) or "[ms]".
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -66,23 +66,21 @@ bool is_index_time_line(std::string line) {
     return line == "[indextime]";
 }
 
-void lists(Draw& d, rq::fuzz::ClipPlayer& clip) {
+void lists(Draw& d) {
     std::vector<std::string> paths(d.upto(40));
     for (std::string& path : paths)
         path = "/" + d.text(60, std::string_view("\r\n\0", 3), '_');
     rq::ListStore written;
     written.assign(paths);
-    const std::string file = clip.dir / (d.byte() % 2 ? "list.m3u" : "list.rql");
-    check(rq::write_list_file(file, written), "the list is written");
     rq::ListStore back, back_rows;
-    check(rq::read_list_file(file, back, &back_rows) == int(paths.size()), "every entry is read");
+    check(rq::parse_list_file(rq::list_file_bytes(written), back, &back_rows) == int(paths.size()),
+          "every entry is read");
     check(rows(back) == paths, "the list reads back");
     for (size_t i = 0; i < paths.size(); ++i)
         check(back_rows.text(int(i)) == rq::list_row(int(i), paths[i], false), "a row per entry");
 }
 
-void index_file(Draw& d, rq::fuzz::ClipPlayer& clip) {
-    rq::Player& p = clip.pw;
+void index_file(Draw& d, rq::Player& p) {
     std::vector<std::string> free_lines(d.upto(8)), marks(d.upto(20)), texts(marks.size());
     for (std::string& line : free_lines) {
         line = d.text(30, "\n", ' ');
@@ -95,10 +93,7 @@ void index_file(Draw& d, rq::fuzz::ClipPlayer& clip) {
     p.stores.index_free_lines.assign(free_lines);
     p.stores.index_marks.assign(marks);
     p.stores.index_texts.assign(texts);
-    p.marks.index_changed = 1;
-    rq::save_index(p);
-    check(p.marks.index_changed == 0, "the index file is written");
-    rq::load_index(p);
+    rq::load_index_bytes(p, rq::index_file_bytes(p.stores));
     check(rows(p.stores.index_free_lines) == free_lines, "free lines read back");
     check(rows(p.stores.index_marks) == marks, "marks read back");
     check(rows(p.stores.index_texts) == texts, "mark texts read back");
@@ -108,8 +103,7 @@ std::string two_digits(int v) {
     return std::string(1, char('0' + v / 10)) + char('0' + v % 10);
 }
 
-void captions(Draw& d, rq::fuzz::ClipPlayer& clip) {
-    rq::Player& p = clip.pw;
+void captions(Draw& d, rq::Player& p) {
     std::vector<std::pair<int, std::string>> timed;  // time > 0, as written
     std::string file, first_row;
     for (size_t lines = d.upto(30); lines > 0; --lines) {
@@ -143,8 +137,7 @@ void captions(Draw& d, rq::fuzz::ClipPlayer& clip) {
         // "][" joins the tags of one line; its last "]" opens the text.
         file += tags + text + "\r\n";
     }
-    clip.put(".txt", file);
-    rq::load_timed_text(p);
+    rq::load_timed_text_bytes(p, file);
     check(p.timed_text.loaded == 1, "the captions are read");
     const std::vector<std::string> back = rows(p.stores.timed_text_lines);
     check(back.size() == timed.size() + 1, "a row per time, and row 0");
@@ -163,10 +156,10 @@ void captions(Draw& d, rq::fuzz::ClipPlayer& clip) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    rq::fuzz::ClipPlayer& clip = rq::fuzz::clip_player();
+    rq::Player& p = rq::fuzz::clip_player().pw;
     Draw d(data, size);
-    lists(d, clip);
-    index_file(d, clip);
-    captions(d, clip);
+    lists(d);
+    index_file(d, p);
+    captions(d, p);
     return 0;
 }

@@ -14,8 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using rq::fuzz::check;
     rq::fuzz::ClipPlayer& clip = rq::fuzz::clip_player();
     rq::Player& p = clip.pw;
-    clip.put(".txt", rq::fuzz::bytes(data, size));
-    rq::load_timed_text(p);
+    rq::load_timed_text_bytes(p, rq::fuzz::bytes(data, size));
 
     const rq::TimedTextState& ix = p.timed_text;
     const rq::ListStore& lines = p.stores.timed_text_lines;

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -120,44 +121,67 @@ bool parse_timed_line(std::string_view line, TimedLine& out) {
     return false;  // the line ended inside its tags
 }
 
+void parse_index_file(std::string_view bytes, Stores& s) {
+    std::vector<std::string> mark_rows, text_rows, free_rows;
+    bool in_marks = false;
+    for (std::string_view line : split_lines(bytes)) {
+        if (!in_marks) {
+            if (equal_nocase(line, kIndexTimeLine))
+                in_marks = true;
+            else
+                free_rows.emplace_back(line);
+            continue;
+        }
+        // An entry is "[" position "]" text; a line without its "]" is none.
+        const size_t close = line.find(']');
+        if (line.empty() || line.front() != '[' || close == std::string_view::npos) continue;
+        mark_rows.emplace_back(line.substr(1, close - 1));
+        text_rows.emplace_back(line.substr(close + 1));
+    }
+    s.index_marks.assign(std::move(mark_rows));
+    s.index_texts.assign(std::move(text_rows));
+    s.index_free_lines.assign(std::move(free_rows));
+}
+
 }  // namespace
 
-void load_index(Player& p) {
-    ListStore& marks = p.stores.index_marks;
-    ListStore& texts = p.stores.index_texts;
-    ListStore& free_lines = p.stores.index_free_lines;
-    marks.clear();
-    texts.clear();
-    free_lines.clear();
-    p.marks.mark_target_ms = -1;
-
+std::string index_file_bytes(const Stores& s) {
     std::string bytes;
-    if (!p.media.current_path.empty() && read_companion(p, ".idx", bytes)) {
-        std::vector<std::string> mark_rows, text_rows, free_rows;
-        bool in_marks = false;
-        for (std::string_view line : split_lines(bytes)) {
-            if (!in_marks) {
-                if (equal_nocase(line, kIndexTimeLine))
-                    in_marks = true;
-                else
-                    free_rows.emplace_back(line);
-                continue;
-            }
-            // An entry is "[" position "]" text; a line without its "]" is none.
-            const size_t close = line.find(']');
-            if (line.empty() || line.front() != '[' || close == std::string_view::npos) continue;
-            mark_rows.emplace_back(line.substr(1, close - 1));
-            text_rows.emplace_back(line.substr(close + 1));
-        }
-        marks.assign(std::move(mark_rows));
-        texts.assign(std::move(text_rows));
-        free_lines.assign(std::move(free_rows));
-    }
+    for (int i = 0; i < s.index_free_lines.count(); ++i)
+        bytes += s.index_free_lines.text(i) + "\r\n";
+    bytes += std::string(kIndexTimeLine) + "\r\n";
+    for (int i = 0; i < s.index_marks.count(); ++i)
+        bytes += "[" + s.index_marks.text(i) + "]" + s.index_texts.text(i) + "\r\n";
+    return bytes;
+}
+
+void load_index(Player& p) {
+    std::string bytes;
+    if (!p.media.current_path.empty() && read_companion(p, ".idx", bytes))
+        load_index_bytes(p, bytes);
+    else
+        load_index_bytes(p, std::nullopt);
+}
+
+void load_index_bytes(Player& p, std::optional<std::string_view> file) {
+    p.stores.index_marks.clear();
+    p.stores.index_texts.clear();
+    p.stores.index_free_lines.clear();
+    p.marks.mark_target_ms = -1;
+    if (file) parse_index_file(*file, p.stores);
     index_mark_step(p, MarkOp::Locate);
     index_mark_step(p, MarkOp::Neighbours);
 }
 
 void load_timed_text(Player& p) {
+    std::string bytes;
+    if (!p.media.current_path.empty() && read_companion(p, ".txt", bytes))
+        load_timed_text_bytes(p, bytes);
+    else
+        load_timed_text_bytes(p, std::nullopt);
+}
+
+void load_timed_text_bytes(Player& p, std::optional<std::string_view> file) {
     TimedTextState& ix = p.timed_text;
     ListStore& lines = p.stores.timed_text_lines;
     lines.clear();
@@ -165,12 +189,11 @@ void load_timed_text(Player& p) {
     ix.loaded = 0;
     int n = 1;
 
-    std::string bytes;
-    if (!p.media.current_path.empty() && read_companion(p, ".txt", bytes)) {
+    if (file) {
         ix.index_times[0] = 0;
         std::vector<std::string> rows{""};
         TimedLine timed;
-        for (std::string_view line : split_lines(bytes)) {
+        for (std::string_view line : split_lines(*file)) {
             if (!parse_timed_line(line, timed)) continue;
             const std::string text = to_utf8(timed.text);
             for (int t : timed.times) {
@@ -207,13 +230,7 @@ void save_index(Player& p) {
     if (p.marks.index_changed == 0) return;
     if (p.media.current_path.empty()) return;
 
-    const Stores& s = p.stores;
-    std::string bytes;
-    for (int i = 0; i < s.index_free_lines.count(); ++i)
-        bytes += s.index_free_lines.text(i) + "\r\n";
-    bytes += std::string(kIndexTimeLine) + "\r\n";
-    for (int i = 0; i < s.index_marks.count(); ++i)
-        bytes += "[" + s.index_marks.text(i) + "]" + s.index_texts.text(i) + "\r\n";
+    const std::string bytes = index_file_bytes(p.stores);
 
     const CompanionPlaces at = companion_places(p, ".idx");
     bool tried = false, saved = false;

@@ -50,7 +50,7 @@ int parse_list_file(std::string_view data, ListStore& paths, ListStore* rows) {
     return count;
 }
 
-bool write_list_file(const std::string& path, const ListStore& paths) {
+std::string list_file_bytes(const ListStore& paths) {
     size_t size = 0;
     for (int i = 0; i < paths.count(); ++i)
         size += paths.text(i).size() + 2;
@@ -60,7 +60,11 @@ bool write_list_file(const std::string& path, const ListStore& paths) {
         out += paths.text(i);
         out += "\r\n";
     }
-    return write_file_atomic(path, out);
+    return out;
+}
+
+bool write_list_file(const std::string& path, const ListStore& paths) {
+    return write_file_atomic(path, list_file_bytes(paths));
 }
 
 bool enter_path_folder(WorkingDirectory& cwd, std::string_view path) {

@@ -25,6 +25,8 @@ int parse_list_file(std::string_view data, ListStore& paths, ListStore* rows = n
 // Writes every entry followed by CR LF through a temporary file renamed
 // over `path`, so a crash leaves the old list whole. False on failure.
 bool write_list_file(const std::string& path, const ListStore& paths);
+// The bytes write_list_file writes.
+std::string list_file_bytes(const ListStore& paths);
 
 // Makes the deepest existing folder along `path` the working directory: a
 // file path leaves it in the file's folder. A path that does not start with
