@@ -67,9 +67,9 @@ bool is_index_time_line(std::string line) {
 }
 
 void lists(Draw& d) {
-    std::vector<std::string> paths(d.upto(40));
+    std::vector<std::string> paths(d.upto(16));
     for (std::string& path : paths)
-        path = "/" + d.text(60, std::string_view("\r\n\0", 3), '_');
+        path = "/" + d.text(40, std::string_view("\r\n\0", 3), '_');
     rq::ListStore written;
     written.assign(paths);
     rq::ListStore back, back_rows;
@@ -81,7 +81,7 @@ void lists(Draw& d) {
 }
 
 void index_file(Draw& d, rq::Player& p) {
-    std::vector<std::string> free_lines(d.upto(8)), marks(d.upto(20)), texts(marks.size());
+    std::vector<std::string> free_lines(d.upto(4)), marks(d.upto(12)), texts(marks.size());
     for (std::string& line : free_lines) {
         line = d.text(30, "\n", ' ');
         if (is_index_time_line(line)) line += "!";
@@ -106,7 +106,7 @@ std::string two_digits(int v) {
 void captions(Draw& d, rq::Player& p) {
     std::vector<std::pair<int, std::string>> timed;  // time > 0, as written
     std::string file, first_row;
-    for (size_t lines = d.upto(30); lines > 0; --lines) {
+    for (size_t lines = d.upto(16); lines > 0; --lines) {
         std::string text;
         for (size_t n = d.upto(20); n > 0; --n)
             text += char(' ' + d.byte() % 95);
