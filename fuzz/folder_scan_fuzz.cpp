@@ -23,8 +23,8 @@ namespace {
 
 using rq::fuzz::check;
 
-constexpr int kMaxItems = 24;
-constexpr int kMaxDepth = 6;
+constexpr int kMaxItems = 12;
+constexpr int kMaxDepth = 4;
 
 struct Tree {
     std::set<std::string> media;  // regular files with a media extension
