@@ -40,10 +40,15 @@ CompanionPlaces companion_places(const Player& p, std::string_view extension) {
             parts.folder + parts.name + std::string(extension)};
 }
 
-bool read_companion(const Player& p, std::string_view extension, std::string& bytes) {
+// The companion's bytes; none without an open file or a readable companion.
+std::optional<std::string> read_companion(const Player& p, std::string_view extension) {
+    if (p.media.current_path.empty()) return std::nullopt;
     const CompanionPlaces at = companion_places(p, extension);
-    return read_file(at.index_folder, bytes, kCompanionReadLimit) ||
-           read_file(at.beside_file, bytes, kCompanionReadLimit);
+    std::string bytes;
+    if (read_file(at.index_folder, bytes, kCompanionReadLimit) ||
+        read_file(at.beside_file, bytes, kCompanionReadLimit))
+        return bytes;
+    return std::nullopt;
 }
 
 // The file's lines without their CR LF (a bare LF ends a line too); a last
@@ -156,11 +161,7 @@ std::string index_file_bytes(const Stores& s) {
 }
 
 void load_index(Player& p) {
-    std::string bytes;
-    if (!p.media.current_path.empty() && read_companion(p, ".idx", bytes))
-        load_index_bytes(p, bytes);
-    else
-        load_index_bytes(p, std::nullopt);
+    load_index_bytes(p, read_companion(p, ".idx"));
 }
 
 void load_index_bytes(Player& p, std::optional<std::string_view> file) {
@@ -174,11 +175,7 @@ void load_index_bytes(Player& p, std::optional<std::string_view> file) {
 }
 
 void load_timed_text(Player& p) {
-    std::string bytes;
-    if (!p.media.current_path.empty() && read_companion(p, ".txt", bytes))
-        load_timed_text_bytes(p, bytes);
-    else
-        load_timed_text_bytes(p, std::nullopt);
+    load_timed_text_bytes(p, read_companion(p, ".txt"));
 }
 
 void load_timed_text_bytes(Player& p, std::optional<std::string_view> file) {
